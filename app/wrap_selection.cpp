@@ -1,0 +1,14 @@
+#include "app/tag_command.h"
+
+RtString wrap_selection(RtString text, int32_t selection_start, int32_t selection_end,
+                        RtString start_tag, RtString end_tag) {
+  RtString selected = str_new(0);
+  // The first selected character at 1-based position start + 1; a start at the very top
+  // of the range selects nothing, like any start past the end of the text.
+  int32_t first = selection_start == INT32_MAX ? INT32_MAX : selection_start + 1;
+  str_assign(selected, str_range(str_copy(text), first, selection_end));
+  RtString joined = str_concat(str_copy(start_tag), str_copy(selected));
+  RtString replacement = str_concat(joined, str_copy(end_tag));
+  str_free(selected);
+  return replacement;
+}

@@ -1,0 +1,86 @@
+// The platform seam of the string runtime: heap, lock, debug channel, locale comparison
+// and the text queries of a window. platform_win32.cpp implements it with kernel32 and
+// user32; platform_posix.cpp with the C library, for the native build and its tests.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+using RtLock = CRITICAL_SECTION;
+using RtWindow = HWND;
+#else
+#include <pthread.h>
+using RtLock = pthread_mutex_t;
+
+// Stands in for a window where there are no Win32 windows: anything that can report the
+// length of its text and deliver that text. Tests implement it.
+class RtTextWindow {
+ public:
+  // The length of the text in bytes, without a terminator (WM_GETTEXTLENGTH).
+  virtual int32_t text_length() = 0;
+  // Writes at most size - 1 bytes of the text and a NUL into buffer (WM_GETTEXT).
+  virtual void get_text(char* buffer, int32_t size) = 0;
+
+ protected:
+  ~RtTextWindow() = default;
+};
+using RtWindow = RtTextWindow*;
+#endif
+
+// Exit code of the orderly stop when the runtime cannot go on (see plat_fatal).
+constexpr int kRtFatalExitCode = 70;
+
+// Prepares the heap; called once by rt_init before the first block is asked for.
+void plat_heap_init();
+// Returns a block of size bytes, zero-filled when zeroed is set; null when the heap refuses.
+void* plat_heap_alloc(size_t size, bool zeroed);
+// Resizes block, keeping its contents up to the smaller size; returns the new address,
+// or null (block untouched) when the heap refuses.
+void* plat_heap_realloc(void* block, size_t size);
+void plat_heap_free(void* block);
+// The size that the block was last allocated or resized to.
+size_t plat_heap_size(const void* block);
+// Makes the heap refuse every request after the next `allowed` ones; -1 lifts the refusal.
+// Tests use it to drive the runtime into its out-of-memory stop.
+void plat_heap_refuse_after(int64_t allowed);
+
+void plat_lock_init(RtLock* lock);
+void plat_lock_enter(RtLock* lock);
+void plat_lock_leave(RtLock* lock);
+
+// Copies n bytes; the ranges may overlap. Inline, so that the copies of a length prefix
+// or a registry slot compile to plain moves.
+inline void plat_move_memory(void* destination, const void* source, size_t n) {
+#ifdef _WIN32
+  RtlMoveMemory(destination, source, n);
+#else
+  __builtin_memmove(destination, source, n);
+#endif
+}
+// Byte length of a NUL-terminated text, and its copy including the NUL.
+int32_t plat_text_length(const char* text);
+void plat_text_copy(char* destination, const char* text);
+
+// Sends a NUL-terminated byte text to the debug channel, as it is.
+void plat_debug_output(const char* text);
+// Writes message and a line break to the debug channel and standard error, then ends
+// the process with kRtFatalExitCode. Never returns.
+[[noreturn]] void plat_fatal(const char* message);
+
+// Compares two counted code page 932 texts under the system's locale: 1 when left sorts
+// first, 2 when both sort equal, 3 when right sorts first, 0 when the comparison fails.
+int32_t plat_compare(const char* left, int32_t left_length, const char* right,
+                     int32_t right_length);
+
+// The window's text length in bytes (clamped to the 32-bit range), and its text: at most
+// size - 1 bytes and a NUL written into buffer.
+int32_t plat_window_text_length(RtWindow window);
+void plat_window_text(RtWindow window, char* buffer, int32_t size);

@@ -1,0 +1,143 @@
+// POSIX side of the platform seam: the C library's heap, a pthread mutex, standard error
+// as the debug channel, and iconv plus the process locale for comparisons.
+#include <iconv.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <locale>
+#include <stdexcept>
+#include <string>
+
+#include "runtime/strings/platform.h"
+
+namespace {
+
+// Every block carries its requested size in a header in front of it, so that the
+// runtime can tell the exact size of a block as the Win32 heap does. The header keeps
+// the block aligned for any type.
+constexpr size_t kHeader = alignof(std::max_align_t);
+constexpr size_t kLargeBlock = 64 * 1024;
+
+int64_t g_allowed_requests = -1;
+
+bool heap_refuses() {
+  if (g_allowed_requests < 0) return false;
+  if (g_allowed_requests == 0) return true;
+  --g_allowed_requests;
+  return false;
+}
+
+void* block_of(void* raw, size_t size) {
+  if (!raw) return nullptr;
+  std::memcpy(raw, &size, sizeof size);
+  return static_cast<char*>(raw) + kHeader;
+}
+
+void* raw_of(const void* block) {
+  return const_cast<char*>(static_cast<const char*>(block) - kHeader);
+}
+
+void write_all(int fd, const char* text, size_t n) {
+  while (n > 0) {
+    ssize_t written = write(fd, text, n);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;
+    text += written;
+    n -= static_cast<size_t>(written);
+  }
+}
+
+// Converts a counted code page 932 text to wide characters; false when it is not valid
+// code page 932.
+bool widen_cp932(const char* text, int32_t length, std::wstring& wide) {
+  iconv_t cd = iconv_open("WCHAR_T", "CP932");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  wide.assign(static_cast<size_t>(length) + 1, L'\0');
+  char* in = const_cast<char*>(text);
+  size_t in_left = static_cast<size_t>(length);
+  char* out = reinterpret_cast<char*>(&wide[0]);
+  size_t out_left = wide.size() * sizeof(wchar_t);
+  size_t done = iconv(cd, &in, &in_left, &out, &out_left);
+  iconv_close(cd);
+  if (done == static_cast<size_t>(-1) || in_left != 0) return false;
+  wide.resize(wide.size() - out_left / sizeof(wchar_t));
+  return true;
+}
+
+}  // namespace
+
+// glibc hands large blocks out as fresh mappings and trims the top of the heap on free,
+// so every big string would pay for page faults twice. The heap keeps its memory instead.
+void plat_heap_init() {
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  mallopt(M_TOP_PAD, 4 * 1024 * 1024);
+}
+
+void* plat_heap_alloc(size_t size, bool zeroed) {
+  if (heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
+  // glibc's calloc bypasses the per-thread cache that serves the runtime's many small
+  // strings, so small zeroed blocks are cleared here; large ones come from calloc, which
+  // need not clear fresh pages.
+  if (zeroed && size >= kLargeBlock) return block_of(std::calloc(1, kHeader + size), size);
+  void* block = block_of(std::malloc(kHeader + size), size);
+  if (block && zeroed) std::memset(block, 0, size);
+  return block;
+}
+
+void* plat_heap_realloc(void* block, size_t size) {
+  if (heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
+  return block_of(std::realloc(raw_of(block), kHeader + size), size);
+}
+
+void plat_heap_free(void* block) { std::free(raw_of(block)); }
+
+size_t plat_heap_size(const void* block) {
+  size_t size;
+  std::memcpy(&size, raw_of(block), sizeof size);
+  return size;
+}
+
+void plat_heap_refuse_after(int64_t allowed) { g_allowed_requests = allowed; }
+
+void plat_lock_init(RtLock* lock) { pthread_mutex_init(lock, nullptr); }
+void plat_lock_enter(RtLock* lock) { pthread_mutex_lock(lock); }
+void plat_lock_leave(RtLock* lock) { pthread_mutex_unlock(lock); }
+
+int32_t plat_text_length(const char* text) { return static_cast<int32_t>(std::strlen(text)); }
+void plat_text_copy(char* destination, const char* text) { std::strcpy(destination, text); }
+
+void plat_debug_output(const char* text) { write_all(STDERR_FILENO, text, std::strlen(text)); }
+
+// Here the debug channel is standard error, so the message is written once.
+void plat_fatal(const char* message) {
+  write_all(STDERR_FILENO, message, std::strlen(message));
+  write_all(STDERR_FILENO, "\n", 1);
+  _exit(kRtFatalExitCode);
+}
+
+// Collates under the process's LC_COLLATE. libstdc++'s collate compares counted texts,
+// NUL bytes included.
+int32_t plat_compare(const char* left, int32_t left_length, const char* right,
+                     int32_t right_length) {
+  std::wstring a, b;
+  if (!widen_cp932(left, left_length, a) || !widen_cp932(right, right_length, b)) return 0;
+  try {
+    std::locale process_locale(std::setlocale(LC_COLLATE, nullptr));
+    const auto& collate = std::use_facet<std::collate<wchar_t>>(process_locale);
+    int order = collate.compare(a.data(), a.data() + a.size(), b.data(), b.data() + b.size());
+    return order < 0 ? 1 : order == 0 ? 2 : 3;
+  } catch (const std::runtime_error&) {
+    return 0;
+  }
+}
+
+int32_t plat_window_text_length(RtWindow window) { return window->text_length(); }
+
+void plat_window_text(RtWindow window, char* buffer, int32_t size) {
+  window->get_text(buffer, size);
+}

@@ -1,0 +1,52 @@
+// POSIX parts of the test fixtures: iconv, standard error, and a text window object.
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "tests/support/runtime_support.h"
+
+std::string cp932(const std::string& utf8) {
+  iconv_t cd = iconv_open("CP932", "UTF-8");
+  std::string out(utf8.size() * 2 + 1, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t in_left = utf8.size();
+  char* to = &out[0];
+  size_t out_left = out.size();
+  size_t done = iconv(cd, &in, &in_left, &to, &out_left);
+  iconv_close(cd);
+  EXPECT_NE(done, static_cast<size_t>(-1)) << "not convertible to code page 932: " << utf8;
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+// The debug channel is standard error here.
+DebugChannelCapture::DebugChannelCapture() { ::testing::internal::CaptureStderr(); }
+
+DebugChannelCapture::~DebugChannelCapture() {
+  if (!taken_) ::testing::internal::GetCapturedStderr();
+}
+
+std::string DebugChannelCapture::take() {
+  taken_ = true;
+  return ::testing::internal::GetCapturedStderr();
+}
+
+struct TestWindow::Impl final : RtTextWindow {
+  std::string text;
+  int32_t reported;
+  int32_t text_length() override { return reported; }
+  void get_text(char* buffer, int32_t size) override {
+    if (size <= 0) return;
+    size_t n = std::min(text.size(), static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+  }
+};
+
+TestWindow::TestWindow(const std::string& text, int32_t reported_length) : impl_(new Impl) {
+  impl_->text = text;
+  impl_->reported = reported_length;
+}
+TestWindow::~TestWindow() { delete impl_; }
+RtWindow TestWindow::handle() const { return impl_; }
