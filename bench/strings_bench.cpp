@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/tag_command.h"
+#include "bench/ratio_reporter.h"
 
 namespace {
 
@@ -60,27 +60,6 @@ void BM_StrNewFree(benchmark::State& state) {
   for (RtString s : application_strings) str_free(s);
 }
 BENCHMARK(BM_StrNewFree);
-
-// Keeps the time per iteration of every run, for the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.iterations > 0) ns_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-  }
-  void print_ratio(const char* label, const char* measured, const char* baseline,
-                   double target) const {
-    auto m = ns_.find(measured), b = ns_.find(baseline);
-    if (m == ns_.end() || b == ns_.end() || b->second <= 0) return;
-    double ratio = m->second / b->second;
-    std::printf("ratio %-40s %7.2fx (target at most %.0fx)\n", label, ratio, target);
-  }
-
- private:
-  std::map<std::string, double> ns_;
-};
 
 }  // namespace
 
