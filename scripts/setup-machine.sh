@@ -9,7 +9,7 @@ packages=(
   locales
   wine wine64
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  xvfb xauth xdotool imagemagick fonts-ipafont-gothic
+  xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-wine
   clang libclang-rt-14-dev valgrind
 )
 

@@ -45,9 +45,9 @@ class TestWindow {
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
   RtWindow handle() const;
+  struct Impl;
 
  private:
-  struct Impl;
   Impl* impl_;
 };
 

@@ -1,0 +1,88 @@
+#include "app/globals.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+
+namespace {
+
+constexpr char kMainClass[] = "NORMAL0";
+constexpr char kDialogClass[] = "NORMALDLG";
+
+// The record is 48 bytes in the 32-bit program; the 64-bit build's is wider.
+static_assert(sizeof(void*) != 4 || sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA of 48 bytes");
+
+// Fills a zeroed record and registers it; the two classes differ in name and procedure.
+void register_class(const char* name, WNDPROC procedure) {
+  WNDCLASSEXA record;
+  ZeroMemory(&record, sizeof record);
+  record.cbSize = sizeof record;
+  record.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  record.lpfnWndProc = procedure;
+  record.hInstance = GetModuleHandleA(nullptr);
+  record.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  record.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  record.hbrBackground = face_brush();
+  record.lpszClassName = name;
+  record.hIconSm = LoadIconA(nullptr, IDI_WINLOGO);
+  RegisterClassExA(&record);
+}
+
+}  // namespace
+
+void init_string_variables() {
+  for (int i = 0; i < kStringVariableCount; ++i) g_string_vars[i] = str_new(0);
+}
+
+void create_gdi_objects() {
+  g_font = CreateFontA(-19, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_STRING_PRECIS,
+                       CLIP_STROKE_PRECIS, DRAFT_QUALITY, FIXED_PITCH | FF_DONTCARE, "FixedSys");
+  HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  g_face_brush = static_cast<double>(static_cast<int32_t>(reinterpret_cast<intptr_t>(brush)));
+}
+
+void register_window_classes() {
+  register_class(kDialogClass, dlg_wnd_proc);
+  register_class(kMainClass, main_wnd_proc);
+}
+
+// The window procedure records the handle in g_main_hwnd while it handles WM_CREATE.
+void create_main_window() {
+  CreateWindowExA(0, kMainClass, "Morvane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 408, 360, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+int32_t run_message_loop() {
+  MSG message;
+  for (;;) {
+    int32_t result = GetMessageA(&message, nullptr, 0, 0);
+    if (result == 0 || result == -1) return result;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+// Without a main window nothing would ever post the quit message and the loop would
+// wait for ever, so that case stops the process with a message instead.
+void app_main() {
+  rt_init();
+  init_string_variables();
+  create_gdi_objects();
+  register_window_classes();
+  create_main_window();
+  if (!g_main_hwnd) plat_fatal("Morvane: the main window could not be created");
+  run_message_loop();
+  ExitProcess(0);
+}
+
+LRESULT CALLBACK dlg_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+void on_destroy() {
+  release_gdi_objects();
+  PostQuitMessage(0);
+}
+
+void release_gdi_objects() {
+  DeleteObject(g_font);
+  DeleteObject(face_brush());
+}

@@ -1,0 +1,12 @@
+# Shared part of the two MinGW-w64 toolchains; MORVANE_MINGW_TRIPLE names the compiler.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${MORVANE_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MORVANE_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${MORVANE_MINGW_TRIPLE}-windres)
+set(CMAKE_OBJDUMP ${MORVANE_MINGW_TRIPLE}-objdump)
+set(CMAKE_FIND_ROOT_PATH /usr/${MORVANE_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Static linking: the programs need no DLL beyond the system's own.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

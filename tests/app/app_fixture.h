@@ -1,0 +1,49 @@
+// Fixtures of the Windows tests: the real main window, made by the program's own start-up
+// steps in the test process, and helpers that drive its controls with messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/globals.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "tests/support/runtime_support.h"
+
+// A call to the system that the program made, recorded by the import hooks.
+struct SystemCall {
+  std::string function;
+  uintptr_t argument;
+  bool operator==(const SystemCall& other) const {
+    return function == other.function && argument == other.argument;
+  }
+};
+std::ostream& operator<<(std::ostream& out, const SystemCall& call);
+
+// Calls to DeleteObject and PostQuitMessage since the last clear, and the brush that
+// CreateSolidBrush returned last.
+extern std::vector<SystemCall> g_system_calls;
+extern HBRUSH g_created_brush;
+
+HWND child(int id);
+// The window's text, as many bytes as WM_GETTEXTLENGTH reports.
+std::string window_text(HWND window);
+void set_text(HWND window, const std::string& bytes);
+// Selects the text edit's bytes from anchor to caret (anchor > caret: dragged right to
+// left), converted to the positions that the control counts in.
+void select_bytes(int32_t anchor, int32_t caret);
+// Presses the Insert-tag button.
+void click_insert();
+// g_string_vars, in index order.
+std::vector<RtString> string_variables();
+
+// A main window for every test, destroyed afterwards; the registry must hold just the
+// 32 string variables when the test ends.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};

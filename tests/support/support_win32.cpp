@@ -1,0 +1,97 @@
+// Win32 parts of the test fixtures: code page conversion, the debug channel seen through
+// a vectored exception handler, and a window class whose text queries tests control.
+#include <algorithm>
+#include <cstring>
+
+#include "tests/support/runtime_support.h"
+
+std::string cp932(const std::string& utf8) {
+  int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+  std::wstring wide(size_t(wide_length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0], wide_length);
+  int length = WideCharToMultiByte(932, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(length), '\0');
+  WideCharToMultiByte(932, 0, wide.data(), wide_length, &out[0], length, nullptr, nullptr);
+  return out;
+}
+
+// OutputDebugStringA raises DBG_PRINTEXCEPTION_C with the text's length (NUL included)
+// and address; a vectored handler sees it before anyone else and lets it go on.
+namespace {
+std::string* g_channel = nullptr;
+PVOID g_handler = nullptr;
+
+LONG CALLBACK collect_debug_output(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD* record = info->ExceptionRecord;
+  if (g_channel && record->ExceptionCode == DBG_PRINTEXCEPTION_C && record->NumberParameters >= 2) {
+    size_t length = size_t(record->ExceptionInformation[0]);
+    const char* text = reinterpret_cast<const char*>(record->ExceptionInformation[1]);
+    g_channel->append(text, length > 0 ? length - 1 : 0);
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+}  // namespace
+
+DebugChannelCapture::DebugChannelCapture() {
+  g_channel = new std::string;
+  g_handler = AddVectoredExceptionHandler(1, collect_debug_output);
+}
+
+DebugChannelCapture::~DebugChannelCapture() {
+  RemoveVectoredExceptionHandler(g_handler);
+  delete g_channel;
+  g_channel = nullptr;
+}
+
+std::string DebugChannelCapture::take() {
+  taken_ = true;
+  return *g_channel;
+}
+
+struct TestWindow::Impl {
+  std::string text;
+  int32_t reported;
+  HWND window;
+};
+
+namespace {
+LRESULT CALLBACK test_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* impl = reinterpret_cast<TestWindow::Impl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (impl && message == WM_GETTEXTLENGTH) return impl->reported;
+  if (impl && message == WM_GETTEXT) {
+    if (wparam == 0) return 0;
+    size_t n = std::min(impl->text.size(), size_t(wparam) - 1);
+    std::memcpy(reinterpret_cast<char*>(lparam), impl->text.data(), n);
+    reinterpret_cast<char*>(lparam)[n] = '\0';
+    return LRESULT(n);
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+const char* test_window_class() {
+  static const char* name = [] {
+    WNDCLASSA record = {};
+    record.lpfnWndProc = test_window_proc;
+    record.hInstance = GetModuleHandleA(nullptr);
+    record.lpszClassName = "MorvaneTestWindow";
+    RegisterClassA(&record);
+    return "MorvaneTestWindow";
+  }();
+  return name;
+}
+}  // namespace
+
+TestWindow::TestWindow(const std::string& text, int32_t reported_length) : impl_(new Impl) {
+  impl_->text = text;
+  impl_->reported = reported_length;
+  impl_->window = CreateWindowExA(0, test_window_class(), "", 0, 0, 0, 10, 10, HWND_MESSAGE,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(impl_->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_));
+}
+
+TestWindow::~TestWindow() {
+  DestroyWindow(impl_->window);
+  delete impl_;
+}
+
+RtWindow TestWindow::handle() const { return impl_->window; }
