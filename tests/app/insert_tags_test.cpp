@@ -95,4 +95,97 @@ TEST_F(InsertTagsTest, NeverLosesTextAtTheLimit) {
   for (const Click& c : clicks) check_click(c);
 }
 
+// Every character of code page 932 that survives the platform's conversion to Unicode and
+// back unchanged, in code order, NUL and line-break bytes left out; lines of 64.
+std::string every_code_page_932_character() {
+  std::string text, line;
+  auto add_if_round_trip = [&](const std::string& bytes) {
+    wchar_t wide[2];
+    int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide, 2);
+    char back[4];
+    int m = n == 1 ? WideCharToMultiByte(932, 0, wide, 1, back, 4, nullptr, nullptr) : 0;
+    if (m != int(bytes.size()) || std::string(back, size_t(m)) != bytes) return;
+    line += bytes;
+    if (line.size() >= 128) {
+      text += line + "\r\n";
+      line.clear();
+    }
+  };
+  for (int b = 1; b < 256; ++b) {
+    if (b == '\r' || b == '\n') continue;
+    if (!IsDBCSLeadByteEx(932, BYTE(b))) add_if_round_trip(std::string(1, char(b)));
+    for (int t = 0x40; IsDBCSLeadByteEx(932, BYTE(b)) && t < 256; ++t) {
+      add_if_round_trip(std::string{char(b), char(t)});
+    }
+  }
+  return text + line;
+}
+
+// Hostile input: every byte value that code page 932 allows, tags longer than the text,
+// and texts cut inside their double-byte characters only by the runtime, never by a click.
+TEST_F(InsertTagsTest, KeepsEveryByteOfHostileInput) {
+  const std::string all = every_code_page_932_character();
+  set_text(child(IDC_TEXT), all);
+  ASSERT_EQ(hex_bytes(all), hex_bytes(window_text(child(IDC_TEXT))))
+      << "the edit control keeps the text as set";
+  const size_t middle = all.size() / 2 - all.size() / 2 % 130;  // a line start
+  const std::string long_tag(4000, 'T');
+  const Click clicks[] = {
+      {"all characters, selection at the start", "", all.substr(0, 130), all.substr(130), "<", ">",
+       false},
+      {"all characters, selection across lines", all.substr(0, middle),
+       all.substr(middle, 1300), all.substr(middle + 1300), cp932("【"), cp932("】"), true},
+      {"all characters, caret at the end", all, "", "", "[", "]", false},
+      {"tags longer than the text", "x", "y", "z", long_tag, long_tag + "/", false},
+      {"tags longer than the text, empty text", "", "", "", long_tag, cp932("終") + long_tag, false},
+  };
+  for (const Click& c : clicks) check_click(c);
+}
+
+// A heap that refuses a block, at the first request of a click or later in it, stops the
+// program with a message and exit code 70 instead of crashing or carrying on with a null
+// or short string.
+using InsertTagsDeathTest = MainWindowTest;
+
+TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
+  set_text(child(IDC_TEXT), "abcdef");
+  set_text(child(IDC_START_TAG), "<b>");
+  set_text(child(IDC_END_TAG), "</b>");
+  select_bytes(1, 3);
+  for (int64_t allowed : {0, 5, 15}) {
+    SCOPED_TRACE(allowed);
+    EXPECT_EXIT(
+        {
+          plat_heap_refuse_after(allowed);
+          click_insert();
+        },
+        ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: out of memory");
+  }
+  EXPECT_EQ("abcdef", window_text(child(IDC_TEXT)));
+}
+
+// Clicks queued faster than the window handles them: each runs to completion in turn,
+// the first wrapping the selection and the others inserting the tags at the caret that
+// the one before left after its insertion.
+TEST_F(InsertTagsTest, ClicksInQuickSuccession) {
+  const std::string text = cp932("一二三四五六");
+  set_text(child(IDC_TEXT), text);
+  set_text(child(IDC_START_TAG), "<b>");
+  set_text(child(IDC_END_TAG), "</b>");
+  select_bytes(2, 6);
+  const int clicks = 25;
+  for (int i = 0; i < clicks; ++i) {
+    PostMessageA(g_main_hwnd, WM_COMMAND, MAKEWPARAM(IDC_INSERT, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(child(IDC_INSERT)));
+  }
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+
+  std::string expected = text.substr(0, 2) + "<b>" + text.substr(2, 4) + "</b>";
+  for (int i = 1; i < clicks; ++i) expected += "<b></b>";
+  expected += text.substr(6);
+  EXPECT_EQ(hex_bytes(expected), hex_bytes(window_text(child(IDC_TEXT))));
+  EXPECT_EQ(string_variables(), live_strings());
+}
+
 }  // namespace

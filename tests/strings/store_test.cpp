@@ -10,6 +10,8 @@
 namespace {
 
 using StoreTest = RuntimeTest;
+// Tests that run in a child process: a fresh store, or one that stops the process.
+using StoreDeathTest = RuntimeTest;
 
 std::string report_bytes() { return cp932("未知の文字列が解放されようとしました。") + "/return"; }
 
@@ -33,7 +35,7 @@ size_t entries_size() { return plat_heap_size(rt_registry().entries); }
   failures += std::string(#actual) + ": expected " + std::to_string(expected) + ", got " + \
               std::to_string(actual) + "\n"
 
-TEST_F(StoreTest, FreshStoreHasOneByteEntriesAndGrowsBySlot) {
+TEST_F(StoreDeathTest, FreshStoreHasOneByteEntriesAndGrowsBySlot) {
   EXPECT_IN_FRESH_STORE({
     CHILD_CHECK_EQ(0, rt_registry().count);
     CHILD_CHECK_EQ(1, rt_registry().initialised);
@@ -138,8 +140,6 @@ TEST_F(StoreTest, ReleaseOfWhatTheRegistryDoesNotHold) {
   }
   EXPECT_EQ(std::string(16, '\0'), std::string(foreign, 16)) << "nothing was written";
 }
-
-using StoreDeathTest = RuntimeTest;
 
 TEST_F(StoreDeathTest, StopsInOrderWhenItCannotGoOn) {
   EXPECT_EXIT(str_new(-1), ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: negative length");
