@@ -1,33 +1,17 @@
-// The routines against references written from their steps: num_split2
-// against the exponent search it replaces, num_log and num_exp against their
-// continued fractions evaluated from the outermost level.
+// The routines against the references written from their steps
+// (num_reference.h), on chosen ranges and on arbitrary bit patterns.
+#include "num_reference.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "num_test_support.h"
-#include "runtime/numeric/num_constants.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
-
-// The split as a linear search: e runs from 0 in one direction, fixed by
-// |x| >= 1, and each step divides x by a freshly computed 2^e until
-// 0.5 <= |m| < 1. Returns false where the search would never stop
-// (|x| >= 2^1023 or |x| < 2^-1024).
-bool split2_by_search(double x, double& m, int32_t& e) {
-  e = 0;
-  m = 0.0;
-  if (x == 0) return true;
-  bool up = num_abs(x) >= 1;
-  for (;;) {
-    m = x / num_ipow(2.0, e);
-    if (0.5 <= num_abs(m) && num_abs(m) < 1) return true;
-    e = up ? e + 1 : e - 1;
-    if (e > 1023 || e < -1023) return false;
-  }
-}
 
 // A double with the given sign, frexp exponent and 52 random fraction bits,
 // normal for e >= -1021 and subnormal below.
@@ -81,37 +65,6 @@ TEST(NumSplit2, EndsOfTheRangeSplitExactly) {
   }
 }
 
-// Level i of the continued fraction for ln(1 + z): i*z / (2 + i*z / (2i + 1 + level i+1)),
-// with nothing below level 9.
-double log_level(double z, int i) {
-  if (i > 9) return 0.0;
-  double a = i * z;
-  double below = log_level(z, i + 1);
-  return a / (2.0 + a / ((2 * i + 1) + below));
-}
-
-double log_by_steps(double x) {
-  if (x <= 0) return 0.0;
-  int e;
-  std::frexp(x / num_sqrt2, &e);
-  double z = std::ldexp(x, -e) - 1.0;
-  return z / (1.0 + log_level(z, 1)) + e * num_ln2;
-}
-
-// The continued fraction r^2 / (d + r^2 / (d + 4 + ...)) ending in r^2 / 22.
-double tanh_tail(double r2, int d) {
-  if (d == 22) return r2 / 22.0;
-  return r2 / (d + tanh_tail(r2, d + 4));
-}
-
-double exp_by_steps(double x) {
-  double v = x / num_ln2;
-  int32_t k = static_cast<int32_t>(std::floor(x >= 0 ? v + 0.5 : v - 0.5));
-  double r = x - k * num_ln2;
-  double s = tanh_tail(r * r, 6) + 2.0;
-  return num_scale2((s + r) / (s - r), k);
-}
-
 // Bit for bit over the whole range of each routine, and densely near 1
 // where e * ln2 is 0 and the last levels of the fractions show.
 TEST(NumReference, LogAndExpFollowTheirSteps) {
@@ -126,6 +79,28 @@ TEST(NumReference, LogAndExpFollowTheirSteps) {
     double x = i % 2 ? rng.uniform(-750.0, 750.0) : rng.uniform(-2.0, 2.0);
     double got = num_exp(x), want = exp_by_steps(x);
     ASSERT_EQ(bits_of(got), bits_of(want)) << "num_exp(" << hex(x) << ")";
+  }
+}
+
+// Every routine at the ends of its ranges and on arbitrary bit patterns (NaNs,
+// infinities, subnormals and zeros among them): the reference's bits.
+TEST(NumReference, EveryRoutineFollowsItsStepsOnAnyBits) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double ends[] = {
+      0.0,          -0.0,          inf, -inf, nan, 0x1p-1074, 0x1.fffffffffffffp1023,
+      2147483648.0, -2147483648.5, 0.5, -1.0};
+  const int32_t exponents[] = {0, 1, -1, 1024, -1075, INT32_MAX, INT32_MIN};
+  for (double x : ends) {
+    for (double y : ends) {
+      for (int32_t n : exponents) EXPECT_EQ("", difference_from_references(x, y, n));
+    }
+  }
+  Rng rng{5};
+  for (int i = 0; i < 20000; i++) {
+    int32_t n = i % 2 ? static_cast<int32_t>(rng.next() >> 32)
+                      : static_cast<int32_t>(rng.next() >> 52) - 2048;
+    ASSERT_EQ("", difference_from_references(double_of(rng.next()), double_of(rng.next()), n));
   }
 }
 
