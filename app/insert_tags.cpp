@@ -44,8 +44,8 @@ void make_room(HWND edit, const EditUnits& units, int32_t selection_start, int32
   int64_t inserted = units.characters && bytes > 0
                          ? MultiByteToWideChar(CP_ACP, 0, replacement, bytes, nullptr, 0)
                          : bytes;
-  int64_t needed =
-      static_cast<int64_t>(units.length) - (selection_end - selection_start) + inserted;
+  int64_t selected = static_cast<int64_t>(selection_end) - selection_start;
+  int64_t needed = static_cast<int64_t>(units.length) - selected + inserted;
   int64_t limit = static_cast<int64_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
   if (needed > limit) SendMessageA(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(needed), 0);
 }
