@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/tag_command.h"
+#include "app/core/tag_command.h"
 #include "bench/ratio_reporter.h"
 
 namespace {

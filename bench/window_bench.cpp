@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/globals.h"
-#include "app/startup.h"
+#include "app/core/controls.h"
+#include "app/win32/globals.h"
+#include "app/win32/startup.h"
 
 namespace {
 

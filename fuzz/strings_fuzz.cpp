@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/tag_command.h"
+#include "app/core/tag_command.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/input_record.h"

@@ -1,5 +1,6 @@
 # Sourced. start_virtual_display: when no display is set, starts a virtual one (Xvfb) and
-# exports DISPLAY; stop_virtual_display stops the one that was started, if any.
+# exports DISPLAY; stop_virtual_display stops the one that was started, if any, and the
+# window manager started on it.
 morvane_xvfb_pid=""
 
 start_virtual_display() {
@@ -15,9 +16,26 @@ start_virtual_display() {
 }
 
 stop_virtual_display() {
+  if [ -n "${morvane_wm_pid:-}" ]; then
+    kill "$morvane_wm_pid" 2>/dev/null
+    wait "$morvane_wm_pid" 2>/dev/null
+    morvane_wm_pid=""
+  fi
   [ -n "$morvane_xvfb_pid" ] || return 0
   kill "$morvane_xvfb_pid" 2>/dev/null
   wait "$morvane_xvfb_pid" 2>/dev/null
   morvane_xvfb_pid=""
   unset DISPLAY
+}
+
+# start_window_manager: runs openbox on the display, so that windows get the frames a
+# desktop gives them; stop_virtual_display ends it with the display.
+morvane_wm_pid=""
+start_window_manager() {
+  openbox --sm-disable 9>&- >/dev/null 2>&1 &
+  morvane_wm_pid=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
 }

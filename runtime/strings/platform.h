@@ -71,9 +71,22 @@ void plat_text_copy(char* destination, const char* text);
 
 // Sends a NUL-terminated byte text to the debug channel, as it is.
 void plat_debug_output(const char* text);
-// Writes message and a line break to the debug channel and standard error, then ends
-// the process with kRtFatalExitCode. Never returns.
+// The orderly stop: writes message and a line break to the debug channel and standard
+// error, shows it to the person through the stop notice, then ends the process with
+// kRtFatalExitCode, whether or not the notice could be shown. Never returns. A stop that
+// comes while the notice is showing ends the process at once.
 [[noreturn]] void plat_fatal(const char* message);
+
+// How a front-end shows the person why the process stops; it must not return into code
+// that needs the runtime. Null (the default) shows nothing more.
+using RtStopNotice = void (*)(const char* message);
+// Installs notice for every later stop; returns the one it replaces.
+RtStopNotice plat_set_stop_notice(RtStopNotice notice);
+
+// The platform's halves of plat_fatal: writing the message to the debug channel and
+// standard error, and ending the process with an exit code.
+void plat_report_stop(const char* message);
+[[noreturn]] void plat_end_process(int exit_code);
 
 // Compares two counted code page 932 texts under the system's locale: 1 when left sorts
 // first, 2 when both sort equal, 3 when right sorts first, 0 when the comparison fails.

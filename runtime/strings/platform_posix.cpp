@@ -114,11 +114,12 @@ void plat_text_copy(char* destination, const char* text) { std::strcpy(destinati
 void plat_debug_output(const char* text) { write_all(STDERR_FILENO, text, std::strlen(text)); }
 
 // Here the debug channel is standard error, so the message is written once.
-void plat_fatal(const char* message) {
+void plat_report_stop(const char* message) {
   write_all(STDERR_FILENO, message, std::strlen(message));
   write_all(STDERR_FILENO, "\n", 1);
-  _exit(kRtFatalExitCode);
 }
+
+void plat_end_process(int exit_code) { _exit(exit_code); }
 
 // Collates under the process's LC_COLLATE. libstdc++'s collate compares counted texts,
 // NUL bytes included.

@@ -51,12 +51,13 @@ void plat_text_copy(char* destination, const char* text) { lstrcpyA(destination,
 
 void plat_debug_output(const char* text) { OutputDebugStringA(text); }
 
-void plat_fatal(const char* message) {
+void plat_report_stop(const char* message) {
   OutputDebugStringA(message);
   write_standard_error(message);
   write_standard_error("\r\n");
-  ExitProcess(kRtFatalExitCode);
 }
+
+void plat_end_process(int exit_code) { ExitProcess(static_cast<UINT>(exit_code)); }
 
 int32_t plat_compare(const char* left, int32_t left_length, const char* right,
                      int32_t right_length) {

@@ -1,6 +1,7 @@
 // The string store: block layout, registry order and sizes, releases of what the registry
 // does not hold, and the orderly stops.
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -155,6 +156,27 @@ TEST_F(StoreDeathTest, StopsInOrderWhenItCannotGoOn) {
         str_new(8);
       },
       ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: out of memory.*registry");
+}
+
+// A front-end's notice that meets a second stop while it is showing the first.
+void notice_that_stops_again(const char* message) {
+  std::fprintf(stderr, "notice [%s]\n", message);
+  std::fflush(stderr);
+  str_new(-1);
+}
+
+// The installed notice shows the stop's message once, after the message has gone to the
+// debug channel; a stop from inside it ends the process at once, with the same code.
+TEST_F(StoreDeathTest, ShowsTheStopThroughTheNoticeOnce) {
+  EXPECT_EXIT(
+      {
+        plat_set_stop_notice(notice_that_stops_again);
+        plat_heap_refuse_after(0);
+        str_new(8);
+      },
+      ::testing::ExitedWithCode(kRtFatalExitCode),
+      "^str_new: out of memory.*\\s*notice \\[str_new: out of memory.*\\]\\s*"
+      "str_new: negative length requested\\s*$");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The tag computation on runtime strings.
-#include "app/tag_command.h"
+#include "app/core/tag_command.h"
 #include "tests/support/runtime_support.h"
 
 namespace {

@@ -1,6 +1,5 @@
-#include "app/globals.h"
+#include "app/win32/globals.h"
 
-RtString g_string_vars[kStringVariableCount];
 HFONT g_font;
 double g_face_brush;
 HWND g_main_hwnd;

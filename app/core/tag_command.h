@@ -1,4 +1,5 @@
-// The Insert-tag command: the selection of the text becomes start tag + selection + end tag.
+// The computation of the Insert-tag command: the selection of the text becomes start tag +
+// selection + end tag. Every front-end runs its command through it.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +12,3 @@
 // tags stay registered and unchanged, and the result is a new string for the caller.
 RtString wrap_selection(RtString text, int32_t selection_start, int32_t selection_end,
                         RtString start_tag, RtString end_tag);
-
-#ifdef _WIN32
-// Wraps the current selection of the main window's text edit in the two tags that its
-// tag fields hold. Releases every string that it makes.
-void insert_tags();
-#endif

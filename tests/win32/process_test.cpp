@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/controls.h"
+#include "app/core/controls.h"
 #include "tests/support/runtime_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/tag_command.h"
+#include "app/core/tag_command.h"
 
 RtString wrap_selection(RtString text, int32_t selection_start, int32_t selection_end,
                         RtString start_tag, RtString end_tag) {

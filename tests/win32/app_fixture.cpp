@@ -1,9 +1,9 @@
-#include "tests/app/app_fixture.h"
+#include "tests/win32/app_fixture.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "tests/app/import_hook.h"
+#include "tests/win32/import_hook.h"
 
 std::vector<SystemCall> g_system_calls;
 HBRUSH g_created_brush;

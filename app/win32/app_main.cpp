@@ -1,6 +1,7 @@
-#include "app/globals.h"
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "app/win32/globals.h"
+#include "app/win32/main_window.h"
+#include "app/win32/startup.h"
+#include "app/win32/stop_box.h"
 
 namespace {
 
@@ -27,10 +28,6 @@ void register_class(const char* name, WNDPROC procedure) {
 }
 
 }  // namespace
-
-void init_string_variables() {
-  for (int i = 0; i < kStringVariableCount; ++i) g_string_vars[i] = str_new(0);
-}
 
 void create_gdi_objects() {
   g_font = CreateFontA(-19, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_STRING_PRECIS,
@@ -61,8 +58,10 @@ int32_t run_message_loop() {
 }
 
 // Without a main window nothing would ever post the quit message and the loop would
-// wait for ever, so that case stops the process with a message instead.
+// wait for ever, so that case stops the process with a message instead. Every stop is
+// shown in a message box.
 void app_main() {
+  plat_set_stop_notice(show_stop_box);
   rt_init();
   init_string_variables();
   create_gdi_objects();

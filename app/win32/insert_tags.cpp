@@ -1,8 +1,10 @@
+#include "app/win32/insert_tags.h"
+
 #include <windows.h>
 
-#include "app/controls.h"
-#include "app/globals.h"
-#include "app/tag_command.h"
+#include "app/core/controls.h"
+#include "app/core/tag_command.h"
+#include "app/win32/globals.h"
 
 namespace {
 

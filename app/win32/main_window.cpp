@@ -1,9 +1,9 @@
-#include "app/main_window.h"
+#include "app/win32/main_window.h"
 
-#include "app/controls.h"
-#include "app/globals.h"
-#include "app/startup.h"
-#include "app/tag_command.h"
+#include "app/core/controls.h"
+#include "app/win32/globals.h"
+#include "app/win32/insert_tags.h"
+#include "app/win32/startup.h"
 
 namespace {
 

@@ -1,6 +1,10 @@
 // The Insert-tag command on the real controls: each click must leave the text exactly
 // as the plain reference says, with no byte lost or changed outside the selection.
-#include "tests/app/app_fixture.h"
+#include <cstdio>
+
+#include "app/win32/stop_box.h"
+#include "tests/win32/app_fixture.h"
+#include "tests/win32/import_hook.h"
 
 namespace {
 
@@ -101,7 +105,8 @@ std::string every_code_page_932_character() {
   std::string text, line;
   auto add_if_round_trip = [&](const std::string& bytes) {
     wchar_t wide[2];
-    int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide, 2);
+    int n =
+        MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), wide, 2);
     char back[4];
     int m = n == 1 ? WideCharToMultiByte(932, 0, wide, 1, back, 4, nullptr, nullptr) : 0;
     if (m != int(bytes.size()) || std::string(back, size_t(m)) != bytes) return;
@@ -133,19 +138,28 @@ TEST_F(InsertTagsTest, KeepsEveryByteOfHostileInput) {
   const Click clicks[] = {
       {"all characters, selection at the start", "", all.substr(0, 130), all.substr(130), "<", ">",
        false},
-      {"all characters, selection across lines", all.substr(0, middle),
-       all.substr(middle, 1300), all.substr(middle + 1300), cp932("【"), cp932("】"), true},
+      {"all characters, selection across lines", all.substr(0, middle), all.substr(middle, 1300),
+       all.substr(middle + 1300), cp932("【"), cp932("】"), true},
       {"all characters, caret at the end", all, "", "", "[", "]", false},
       {"tags longer than the text", "x", "y", "z", long_tag, long_tag + "/", false},
-      {"tags longer than the text, empty text", "", "", "", long_tag, cp932("終") + long_tag, false},
+      {"tags longer than the text, empty text", "", "", "", long_tag, cp932("終") + long_tag,
+       false},
   };
   for (const Click& c : clicks) check_click(c);
 }
 
 // A heap that refuses a block, at the first request of a click or later in it, stops the
 // program with a message and exit code 70 instead of crashing or carrying on with a null
-// or short string.
+// or short string. The program's message box is asked for, owned by the main window, and
+// the stop goes on when it cannot be shown (the recorder shows nothing and returns 0).
 using InsertTagsDeathTest = MainWindowTest;
+
+int WINAPI recording_message_box(HWND owner, LPCSTR text, LPCSTR caption, UINT flags) {
+  std::fprintf(stderr, "MessageBoxA(%s, %s, %#x) [%s]\n", owner == g_main_hwnd ? "main" : "other",
+               caption, flags, text);
+  std::fflush(stderr);
+  return 0;
+}
 
 TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
   set_text(child(IDC_TEXT), "abcdef");
@@ -156,10 +170,15 @@ TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
     SCOPED_TRACE(allowed);
     EXPECT_EXIT(
         {
+          hook_import("user32.dll", "MessageBoxA", reinterpret_cast<void*>(recording_message_box));
+          plat_set_stop_notice(show_stop_box);
           plat_heap_refuse_after(allowed);
           click_insert();
         },
-        ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: out of memory");
+        ::testing::ExitedWithCode(kRtFatalExitCode),
+        "MessageBoxA\\(main, Morvane, 0x10\\) \\[Morvane .*str_new: out of memory.*\\s*"
+        "Morvane cannot go on and will close \\(str_new: out of memory.*\\)\\. "
+        "The failed command changed no text\\.\\]");
   }
   EXPECT_EQ("abcdef", window_text(child(IDC_TEXT)));
 }

@@ -1,4 +1,4 @@
-#include "tests/app/import_hook.h"
+#include "tests/win32/import_hook.h"
 
 #include <windows.h>
 

@@ -10,8 +10,8 @@
 // and runs the message loop; then ends the process with exit code 0.
 [[noreturn]] void app_main();
 
-// The steps of start-up after rt_init, in the order in which app_main runs them.
-void init_string_variables();
+// The steps of start-up after rt_init and init_string_variables, in the order in which
+// app_main runs them.
 void create_gdi_objects();
 void register_window_classes();
 void create_main_window();

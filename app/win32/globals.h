@@ -1,12 +1,8 @@
-// The application's globals: static storage, zero at load.
+// The Windows program's globals: static storage, zero at load.
 #pragma once
 
-#include "runtime/strings/strings.h"
+#include "app/core/string_variables.h"
 
-constexpr int kStringVariableCount = 32;
-
-// The application's string variables; each holds an empty string from start-up on.
-extern RtString g_string_vars[kStringVariableCount];
 // The font of the six controls.
 extern HFONT g_font;
 // The button-face brush, held as a double: the handle read as a signed 32-bit integer.

@@ -1,6 +1,6 @@
 // The main window: its six controls, the messages it handles and those it passes on, and
 // how it ends.
-#include "tests/app/app_fixture.h"
+#include "tests/win32/app_fixture.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/globals.h"
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "app/core/controls.h"
+#include "app/win32/globals.h"
+#include "app/win32/main_window.h"
+#include "app/win32/startup.h"
 #include "tests/support/runtime_support.h"
 
 // A call to the system that the program made, recorded by the import hooks.

@@ -1,0 +1,8 @@
+// How the Windows program shows why it stops.
+#pragma once
+
+// The stop notice of the Windows program: a message box with the caption "Morvane", an
+// error icon and OK, owned by the main window while there is one (the box disables it, so
+// no click reaches the program while it stops). Returns when the box is closed, or at
+// once when it cannot be shown.
+void show_stop_box(const char* message);

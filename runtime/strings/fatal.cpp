@@ -1,0 +1,26 @@
+// The orderly stop of the process when the runtime cannot go on.
+#include "runtime/strings/platform.h"
+
+namespace {
+
+RtStopNotice g_stop_notice = nullptr;
+bool g_stopping = false;
+
+}  // namespace
+
+RtStopNotice plat_set_stop_notice(RtStopNotice notice) {
+  RtStopNotice previous = g_stop_notice;
+  g_stop_notice = notice;
+  return previous;
+}
+
+// The notice may run a message loop of its own; a stop that comes from inside it is not
+// shown again.
+void plat_fatal(const char* message) {
+  plat_report_stop(message);
+  if (g_stop_notice && !g_stopping) {
+    g_stopping = true;
+    g_stop_notice(message);
+  }
+  plat_end_process(kRtFatalExitCode);
+}
