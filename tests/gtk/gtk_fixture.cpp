@@ -5,7 +5,7 @@
 namespace {
 
 // Once per process, as the program's start-up does after rt_init: the string variables
-// and the display. Death tests start a fresh process of their own, which opens its own
+// and the display. A death test runs in a fresh process of its own, which opens its own
 // connection to the display instead of sharing the parent's.
 class ProgramEnvironment : public ::testing::Environment {
   void SetUp() override {
@@ -21,37 +21,25 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Progra
 
 }  // namespace
 
+GtkTextBuffer* text_buffer() { return gtk_text_view_get_buffer(GTK_TEXT_VIEW(control(IDC_TEXT))); }
+
 std::string text_of(GtkWidget* widget) {
-  if (GTK_IS_TEXT_VIEW(widget)) {
-    GtkTextIter begin, end;
-    gtk_text_buffer_get_bounds(text_buffer(), &begin, &end);
-    char* text = gtk_text_buffer_get_slice(text_buffer(), &begin, &end, TRUE);
-    std::string result = text;
-    g_free(text);
-    return result;
-  }
   if (GTK_IS_EDITABLE(widget)) return gtk_editable_get_text(GTK_EDITABLE(widget));
   if (GTK_IS_BUTTON(widget)) return gtk_button_get_label(GTK_BUTTON(widget));
-  return gtk_label_get_text(GTK_LABEL(widget));
+  if (GTK_IS_LABEL(widget)) return gtk_label_get_text(GTK_LABEL(widget));
+  GtkTextIter begin, end;
+  gtk_text_buffer_get_bounds(text_buffer(), &begin, &end);
+  char* text = gtk_text_buffer_get_text(text_buffer(), &begin, &end, TRUE);
+  std::string result = text;
+  g_free(text);
+  return result;
 }
 
 void set_text(GtkWidget* widget, const std::string& utf8) {
-  if (!GTK_IS_TEXT_VIEW(widget)) {
-    gtk_editable_set_text(GTK_EDITABLE(widget), utf8.c_str());
-    return;
-  }
+  if (GTK_IS_EDITABLE(widget)) return gtk_editable_set_text(GTK_EDITABLE(widget), utf8.c_str());
   gtk_text_buffer_begin_irreversible_action(text_buffer());
   gtk_text_buffer_set_text(text_buffer(), utf8.data(), static_cast<int>(utf8.size()));
   gtk_text_buffer_end_irreversible_action(text_buffer());
-}
-
-GtkTextBuffer* text_buffer() { return gtk_text_view_get_buffer(GTK_TEXT_VIEW(control(IDC_TEXT))); }
-
-void select_chars(int anchor, int caret) {
-  GtkTextIter a, c;
-  gtk_text_buffer_get_iter_at_offset(text_buffer(), &a, anchor);
-  gtk_text_buffer_get_iter_at_offset(text_buffer(), &c, caret);
-  gtk_text_buffer_select_range(text_buffer(), &c, &a);
 }
 
 void click_insert() { g_signal_emit_by_name(control(IDC_INSERT), "clicked"); }
@@ -72,7 +60,6 @@ std::vector<RtString> string_variables() {
 void MainWindowTest::SetUp() {
   create_font();
   create_main_window();
-  ASSERT_NE(nullptr, g_main_window);
   ASSERT_TRUE(wait_until([] { return gtk_widget_get_width(control(IDC_TEXT)) > 0; }))
       << "the main window was not laid out";
 }

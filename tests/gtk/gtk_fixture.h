@@ -15,14 +15,11 @@
 #include "app/gtk/startup.h"
 #include "tests/support/runtime_support.h"
 
+GtkTextBuffer* text_buffer();
 // The text of a text view, an entry, a label or a button.
 std::string text_of(GtkWidget* widget);
 // Sets the text of a text view (leaving no undo history) or of an entry.
 void set_text(GtkWidget* widget, const std::string& utf8);
-// Selects the text view's characters from anchor to caret (anchor > caret: dragged right
-// to left).
-void select_chars(int anchor, int caret);
-GtkTextBuffer* text_buffer();
 // Clicks the Insert-tag button: its "clicked" signal, as a click with the pointer emits it.
 void click_insert();
 // Runs the main loop until done() holds; false when it does not within five seconds.
@@ -31,7 +28,7 @@ bool wait_until(const std::function<bool()>& done);
 std::vector<RtString> string_variables();
 
 // A main window for every test, shown and laid out, destroyed afterwards; the registry
-// must hold just the 32 string variables when the test ends.
+// must hold just the 32 string variables, and so nothing that start-up or the test made.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
