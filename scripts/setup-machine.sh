@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev valgrind
   mmdebstrap bubblewrap
   libgtk-4-dev
+  wmctrl
 )
 
 as_root() {

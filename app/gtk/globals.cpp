@@ -1,0 +1,5 @@
+#include "app/gtk/globals.h"
+
+GtkCssProvider* g_font;
+GtkWidget* g_main_window;
+bool g_quit_posted;

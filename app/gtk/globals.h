@@ -1,0 +1,13 @@
+// The GTK program's globals: static storage, null at load.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include "app/core/string_variables.h"
+
+// The style that gives the six controls their one monospaced font.
+extern GtkCssProvider* g_font;
+// The main window, recorded when it is created and cleared when it is destroyed.
+extern GtkWidget* g_main_window;
+// Set when the main window is gone; the main loop ends on it.
+extern bool g_quit_posted;

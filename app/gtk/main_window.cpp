@@ -1,0 +1,127 @@
+#include "app/gtk/main_window.h"
+
+#include "app/core/controls.h"
+#include "app/gtk/globals.h"
+#include "app/gtk/insert_tags.h"
+#include "app/gtk/startup.h"
+
+namespace {
+
+enum class Kind { multi_line_text, button, single_line_text, label };
+
+struct ControlSpec {
+  int id;
+  Kind kind;
+  const char* text;
+  int x, y, width, height;
+};
+
+// The six controls in the order of creation, then the message line; positions in the
+// window's content area.
+const ControlSpec kControls[] = {
+    {IDC_TEXT, Kind::multi_line_text, "", 34, 21, 330, 206},
+    {IDC_INSERT, Kind::button, "タグ挿入", 275, 244, 89, 69},
+    {IDC_START_TAG, Kind::single_line_text, "", 122, 245, 142, 26},
+    {IDC_END_TAG, Kind::single_line_text, "", 122, 287, 142, 26},
+    {IDC_START_LABEL, Kind::label, "開始タグ", 34, 245, 82, 26},
+    {IDC_END_LABEL, Kind::label, "終了タグ", 34, 287, 82, 26},
+};
+const ControlSpec kMessageLine = {IDC_MESSAGE_LINE, Kind::label, "", 34, 321, 330, 34};
+
+constexpr char kIdKey[] = "morvane-control-id";
+
+// The multi-line text wraps its lines and always shows its vertical scroll bar; labels
+// read from the left.
+GtkWidget* make_widget(Kind kind, const char* text) {
+  switch (kind) {
+    case Kind::multi_line_text: {
+      GtkWidget* view = gtk_text_view_new();
+      gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_WORD_CHAR);
+      return view;
+    }
+    case Kind::button:
+      return gtk_button_new_with_label(text);
+    case Kind::single_line_text:
+      return gtk_entry_new();
+    case Kind::label: {
+      GtkWidget* label = gtk_label_new(text);
+      gtk_label_set_xalign(GTK_LABEL(label), 0);
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+// A text view is placed in a scrolled frame; everything else as it is.
+GtkWidget* frame_of(GtkWidget* widget) {
+  if (!GTK_IS_TEXT_VIEW(widget)) return widget;
+  GtkWidget* frame = gtk_scrolled_window_new();
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame), GTK_POLICY_NEVER, GTK_POLICY_ALWAYS);
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(frame), FALSE);
+  gtk_scrolled_window_set_has_frame(GTK_SCROLLED_WINDOW(frame), TRUE);
+  gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(frame), widget);
+  return frame;
+}
+
+GtkWidget* place(GtkWidget* fixed, const ControlSpec& c) {
+  GtkWidget* widget = make_widget(c.kind, c.text);
+  g_object_set_data(G_OBJECT(widget), kIdKey, GINT_TO_POINTER(c.id));
+  GtkWidget* frame = frame_of(widget);
+  gtk_widget_set_size_request(frame, c.width, c.height);
+  gtk_fixed_put(GTK_FIXED(fixed), frame, c.x, c.y);
+  return widget;
+}
+
+GtkWidget* find_control(GtkWidget* widget, int id) {
+  if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(widget), kIdKey)) == id) return widget;
+  for (GtkWidget* c = gtk_widget_get_first_child(widget); c; c = gtk_widget_get_next_sibling(c)) {
+    if (GtkWidget* found = find_control(c, id)) return found;
+  }
+  return nullptr;
+}
+
+void on_insert_clicked(GtkButton*, gpointer) { insert_tags(); }
+
+// Closing destroys the window at once, without asking anything.
+gboolean on_close_request(GtkWindow* window, gpointer) {
+  gtk_window_destroy(window);
+  return TRUE;
+}
+
+void on_window_destroy(GtkWidget*, gpointer) { on_destroy(); }
+
+// Records the window and builds the controls at their fixed places, each with the
+// application's font; the message line has a smaller one of its own.
+void on_create(GtkWidget* window) {
+  g_main_window = window;
+  GtkWidget* fixed = gtk_fixed_new();
+  gtk_window_set_child(GTK_WINDOW(window), fixed);
+  for (const ControlSpec& c : kControls) {
+    gtk_widget_add_css_class(place(fixed, c), "morvane-control");
+  }
+  GtkWidget* message_line = place(fixed, kMessageLine);
+  gtk_widget_add_css_class(message_line, "morvane-message");
+  gtk_label_set_wrap(GTK_LABEL(message_line), TRUE);
+  gtk_label_set_wrap_mode(GTK_LABEL(message_line), PANGO_WRAP_WORD_CHAR);
+  gtk_label_set_yalign(GTK_LABEL(message_line), 0);
+}
+
+}  // namespace
+
+// The signal wiring only dispatches to the handlers above.
+void create_main_window() {
+  GtkWidget* window = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(window), "Morvane");
+  gtk_window_set_default_size(GTK_WINDOW(window), 408, 360);
+  on_create(window);
+  g_signal_connect(control(IDC_INSERT), "clicked", G_CALLBACK(on_insert_clicked), nullptr);
+  g_signal_connect(window, "close-request", G_CALLBACK(on_close_request), nullptr);
+  g_signal_connect(window, "destroy", G_CALLBACK(on_window_destroy), nullptr);
+  gtk_window_present(GTK_WINDOW(window));
+}
+
+GtkWidget* control(int id) { return g_main_window ? find_control(g_main_window, id) : nullptr; }
+
+void set_message_line(const char* text) {
+  gtk_label_set_text(GTK_LABEL(control(IDC_MESSAGE_LINE)), text);
+}

@@ -1,0 +1,59 @@
+#include "app/gtk/stop_dialog.h"
+
+#include <cstring>
+
+#include "app/core/stop_notice.h"
+#include "app/gtk/cp932.h"
+#include "app/gtk/globals.h"
+
+namespace {
+
+bool g_dismissed;
+
+void on_ok_clicked(GtkButton*, gpointer dialog) { gtk_window_destroy(GTK_WINDOW(dialog)); }
+
+void on_dialog_destroy(GtkWidget*, gpointer) { g_dismissed = true; }
+
+// The dialog goes with its parent, so closing the main window dismisses it too.
+GtkWidget* make_dialog(const char* text) {
+  GtkWidget* dialog = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(dialog), kStopNoticeCaption);
+  gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(g_main_window));
+  gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+  gtk_window_set_destroy_with_parent(GTK_WINDOW(dialog), TRUE);
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 12);
+  for (auto margin : {gtk_widget_set_margin_top, gtk_widget_set_margin_bottom,
+                      gtk_widget_set_margin_start, gtk_widget_set_margin_end}) {
+    margin(box, 16);
+  }
+  GtkWidget* label = gtk_label_new(text);
+  gtk_label_set_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), 48);
+  GtkWidget* ok = gtk_button_new_with_label("OK");
+  gtk_widget_set_halign(ok, GTK_ALIGN_END);
+  gtk_box_append(GTK_BOX(box), label);
+  gtk_box_append(GTK_BOX(box), ok);
+  gtk_window_set_child(GTK_WINDOW(dialog), box);
+  g_signal_connect(ok, "clicked", G_CALLBACK(on_ok_clicked), dialog);
+  g_signal_connect(dialog, "destroy", G_CALLBACK(on_dialog_destroy), nullptr);
+  return dialog;
+}
+
+}  // namespace
+
+// The text is formed in static storage: the stop may come because the heap has run out.
+// Should its conversion fail, the English line, plain ASCII, is shown alone.
+void show_stop_dialog(const char* message) {
+  static char text[kStopNoticeSize];
+  static char utf8[kStopNoticeSize * 3];
+  if (!g_main_window) return;
+  stop_notice_text(message, text, sizeof text);
+  const char* english = std::strchr(text, '\n');
+  bool converted = utf8_from_cp932(text, std::strlen(text), utf8, sizeof utf8) >= 0;
+  const char* shown = converted ? utf8 : english ? english + 1 : message;
+
+  gtk_widget_set_sensitive(g_main_window, FALSE);
+  g_dismissed = false;
+  gtk_window_present(GTK_WINDOW(make_dialog(shown)));
+  while (!g_dismissed) g_main_context_iteration(nullptr, TRUE);
+}

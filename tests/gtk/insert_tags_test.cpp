@@ -1,0 +1,191 @@
+// The Insert-tag command on the real widgets: each click must leave the text exactly as
+// the plain reference says, or, when code page 932 cannot carry a character that it would
+// have to rewrite, leave everything as it was and name that character.
+#include <algorithm>
+#include <cstdio>
+
+#include "app/gtk/stop_dialog.h"
+#include "tests/gtk/gtk_fixture.h"
+
+namespace {
+
+using InsertTagsTest = MainWindowTest;
+
+// The text before the click is before + selected + after; the selection is dragged from
+// left to right unless reversed.
+struct Click {
+  const char* name;
+  std::string before, selected, after;
+  std::string start_tag, end_tag;
+  bool reversed;
+};
+
+int chars(const std::string& utf8) { return int(g_utf8_strlen(utf8.c_str(), -1)); }
+
+// The selection bounds and the caret, in characters.
+std::vector<int> selection() {
+  GtkTextIter start, end, caret;
+  gtk_text_buffer_get_selection_bounds(text_buffer(), &start, &end);
+  gtk_text_buffer_get_iter_at_mark(text_buffer(), &caret,
+                                   gtk_text_buffer_get_insert(text_buffer()));
+  return {gtk_text_iter_get_offset(&start), gtk_text_iter_get_offset(&end),
+          gtk_text_iter_get_offset(&caret)};
+}
+
+// Sets up the controls, clicks, and compares the whole text with expected.
+void click(const Click& c, const std::string& expected) {
+  set_text(control(IDC_TEXT), c.before + c.selected + c.after);
+  set_text(control(IDC_START_TAG), c.start_tag);
+  set_text(control(IDC_END_TAG), c.end_tag);
+  GtkTextIter from, to;
+  gtk_text_buffer_get_iter_at_offset(text_buffer(), &from, chars(c.before));
+  gtk_text_buffer_get_iter_at_offset(text_buffer(), &to, chars(c.before + c.selected));
+  if (c.reversed) std::swap(from, to);
+  gtk_text_buffer_select_range(text_buffer(), &to, &from);
+  click_insert();
+  const std::string actual = text_of(control(IDC_TEXT));
+  size_t at =
+      size_t(std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first -
+             expected.begin());
+  if (expected != actual) {
+    ADD_FAILURE() << "texts differ from byte " << at << ": expected "
+                  << hex_bytes(expected.substr(at, 24)) << ", actual "
+                  << hex_bytes(actual.substr(at, 24));
+  }
+  EXPECT_EQ(string_variables(), live_strings()) << "the command released all that it made";
+}
+
+// The caret ends after the insertion, which cannot be undone.
+void check_click(const Click& c) {
+  SCOPED_TRACE(c.name);
+  click(c, c.before + c.start_tag + c.selected + c.end_tag + c.after);
+  int end = chars(c.before + c.start_tag + c.selected + c.end_tag);
+  EXPECT_EQ((std::vector<int>{end, end, end}), selection());
+  EXPECT_FALSE(gtk_text_buffer_get_can_undo(text_buffer())) << "the insertion left an undo record";
+  EXPECT_EQ("", text_of(control(IDC_MESSAGE_LINE)));
+}
+
+TEST_F(InsertTagsTest, WrapsTheSelection) {
+  const Click clicks[] = {
+      {"selection in ASCII text", "ab", "cd", "ef", "[", "]", false},
+      {"caret only", "abc", "", "def", "[b]", "[/b]", false},
+      {"whole text", "", "abcdef", "", "<p>", "</p>", false},
+      {"empty text", "", "", "", "<i>", "</i>", false},
+      {"empty tags", "ab", "cd", "ef", "", "", false},
+      {"dragged right to left", "ab", "cd", "ef", "(", ")", true},
+      {"across lines", "one\ntw", "o\nthr", "ee\n", "<em>", "</em>", false},
+      {"lines that end in CR LF", "one\r\n", "two\r\n", "three", "<p>", "</p>", false},
+      {"Japanese text", "日本語の", "テキスト", "です。", "「", "」", false},
+      {"mixed widths", "aあｱ", "bいｲc", "うd", "<b>", "</b>", false},
+      {"Japanese tags, reversed", "前", "中身", "後", "【", "】", true},
+      {"trail byte 0x5c", "表", "ソ能", "\\", "<", ">", false},
+      // Outside the selection these stay exactly as they are.
+      {"characters code page 932 cannot carry, outside", "¥‖〜−¦é😀", "選択",
+       "\u203e¢\U0002000b\u00a0", "<", ">", false},
+      {"caret beside such characters", "😀", "", "〜", "[", "]", false},
+  };
+  for (const Click& c : clicks) check_click(c);
+}
+
+// Where the selection or a tag holds a character that code page 932 has no form for, or
+// gives back as another character, the click changes nothing and says which.
+TEST_F(InsertTagsTest, RefusesCharactersThatCodePage932CannotCarry) {
+  const std::pair<Click, const char*> refusals[] = {
+      {{"yen sign", "a", "b¥c", "d", "<", ">", false}, "選択範囲の「¥」(U+00A5)"},
+      {{"overline", "", "\u203e", "", "<", ">", false}, "選択範囲の「\u203e」(U+203E)"},
+      {{"double vertical line", "x", "‖", "y", "<", ">", true}, "選択範囲の「‖」(U+2016)"},
+      {{"wave dash", "", "1〜2", "", "<", ">", false}, "選択範囲の「〜」(U+301C)"},
+      {{"minus sign", "", "−1", "", "<", ">", false}, "選択範囲の「−」(U+2212)"},
+      {{"broken bar", "", "¦", "", "<", ">", false}, "選択範囲の「¦」(U+00A6)"},
+      {{"accented letter", "", "café", "", "<", ">", false}, "選択範囲の「é」(U+00E9)"},
+      {{"beyond 16 bits", "", "a😀", "", "<", ">", false}, "選択範囲の「😀」(U+1F600)"},
+      {{"in the start tag", "a", "b", "c", "<¥>", ">", false}, "開始タグの「¥」(U+00A5)"},
+      {{"in the end tag", "a", "b", "c", "<", "〜>", false}, "終了タグの「〜」(U+301C)"},
+      {{"first of several", "‖", "é", "¦", "¥", "", false}, "開始タグの「¥」(U+00A5)"},
+  };
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.first.name);
+    int from = chars(r.first.before), to = from + chars(r.first.selected);
+    click(r.first, r.first.before + r.first.selected + r.first.after);
+    EXPECT_EQ((std::vector<int>{from, to, r.first.reversed ? from : to}), selection());
+    const std::string message = text_of(control(IDC_MESSAGE_LINE));
+    EXPECT_EQ(0u, message.find(r.second)) << message;
+  }
+  check_click({"the next good click clears the message", "a", "b", "c", "<", ">", false});
+}
+
+// Hostile input: every character that code page 932 carries and gives back unchanged,
+// found by decoding each one- and two-byte sequence, single- and double-byte forms side by
+// side in lines of 64, with selections at the start, across lines and around all of it.
+TEST_F(InsertTagsTest, KeepsEveryCharacterThatCodePage932Carries) {
+  std::string all;
+  for (int code = 1, on_line = 0; code < 0x10000; ++code) {
+    std::string bytes =
+        code < 0x100 ? std::string(1, char(code)) : std::string{char(code >> 8), char(code)};
+    gchar* utf8 =
+        g_convert(bytes.data(), gssize(bytes.size()), "UTF-8", "CP932", nullptr, nullptr, nullptr);
+    gchar* back = utf8 ? g_convert(utf8, -1, "CP932", "UTF-8", nullptr, nullptr, nullptr) : nullptr;
+    gchar* again =
+        back ? g_convert(back, -1, "UTF-8", "CP932", nullptr, nullptr, nullptr) : nullptr;
+    if (again && g_utf8_strlen(utf8, -1) == 1 && std::string(utf8) == again && code != '\r' &&
+        code != '\n') {
+      all += utf8;
+      if (++on_line % 64 == 0) all += "\n";
+    }
+    for (gchar* s : {utf8, back, again}) g_free(s);
+  }
+  ASSERT_GT(chars(all), 7000);
+  auto at = [&](int n) { return size_t(g_utf8_offset_to_pointer(all.c_str(), n) - all.c_str()); };
+  const Click clicks[] = {
+      {"at the start", "", all.substr(0, at(65)), all.substr(at(65)), "<", ">", false},
+      {"across lines", all.substr(0, at(650)), all.substr(at(650), at(5200) - at(650)),
+       all.substr(at(5200)), "【", "】", true},
+      {"all of it, no tags", "", all, "", "", "", false},
+  };
+  for (const Click& c : clicks) check_click(c);
+}
+
+// A heap that refuses a block, at the first request of a click or later in it, stops the
+// program with exit code 70 after its dialog has shown why over the insensitive main
+// window. A timer reads the dialog and closes it, as the person would.
+using InsertTagsDeathTest = MainWindowTest;
+
+gboolean read_and_close_stop_dialog(gpointer) {
+  GListModel* windows = gtk_window_get_toplevels();
+  for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
+    GtkWindow* dialog = GTK_WINDOW(g_list_model_get_item(windows, i));
+    g_object_unref(dialog);
+    if (GTK_WIDGET(dialog) == g_main_window) continue;
+    GtkWidget* label = gtk_widget_get_first_child(gtk_window_get_child(dialog));
+    std::fprintf(stderr,
+                 "dialog %s, modal %d, over the main window %d, which is sensitive %d: [%s]\n",
+                 gtk_window_get_title(dialog), gtk_window_get_modal(dialog),
+                 gtk_window_get_transient_for(dialog) == GTK_WINDOW(g_main_window),
+                 gtk_widget_get_sensitive(g_main_window), gtk_label_get_text(GTK_LABEL(label)));
+    gtk_window_close(dialog);
+    return G_SOURCE_REMOVE;
+  }
+  return G_SOURCE_CONTINUE;
+}
+
+TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
+  set_text(control(IDC_TEXT), "abcdef");
+  for (int64_t allowed : {0, 5, 15}) {
+    SCOPED_TRACE(allowed);
+    EXPECT_EXIT(
+        {
+          g_timeout_add(20, read_and_close_stop_dialog, nullptr);
+          plat_set_stop_notice(show_stop_dialog);
+          plat_heap_refuse_after(allowed);
+          click_insert();
+        },
+        ::testing::ExitedWithCode(kRtFatalExitCode),
+        "dialog Morvane, modal 1, over the main window 1, which is sensitive 0: \\[Morvane "
+        "を続けられないため終了します（str_new: out of memory.*）。"
+        "失敗した操作はテキストを変更していません。\\s*"
+        "Morvane cannot go on and will close \\(str_new: out of memory.*\\)\\. "
+        "The failed command changed no text\\.\\]");
+  }
+}
+
+}  // namespace
