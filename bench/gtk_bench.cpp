@@ -120,7 +120,6 @@ void measure_clicks() {
 
 }  // namespace
 
-// Five repetitions unless the command line asks otherwise.
 int main(int argc, char** argv) {
   rt_init();
   init_string_variables();
@@ -130,11 +129,7 @@ int main(int argc, char** argv) {
   }
   create_font();
   create_main_window();
-  std::vector<char*> args(argv, argv + argc);
-  char repetitions[] = "--benchmark_repetitions=5";
-  args.insert(args.begin() + 1, repetitions);
-  int count = int(args.size());
-  benchmark::Initialize(&count, args.data());
+  initialize_benchmarks(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.print_ratio("insert_tags 60 KiB / set+read text 60 KiB", "BM_InsertTags60KiB",

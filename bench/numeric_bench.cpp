@@ -99,7 +99,7 @@ BENCHMARK(bm_num_log_3);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  initialize_benchmarks(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter times;
   benchmark::RunSpecifiedBenchmarks(&times);

@@ -65,7 +65,7 @@ BENCHMARK(BM_StrNewFree);
 
 int main(int argc, char** argv) {
   rt_init();
-  benchmark::Initialize(&argc, argv);
+  initialize_benchmarks(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.print_ratio("wrap_selection 1 MiB / memcpy 1 MiB", "BM_WrapSelection1MiB",
