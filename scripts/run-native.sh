@@ -35,7 +35,7 @@ if [ -z "$window" ]; then
   exit 1
 fi
 sleep 1
-import -window "$window" build/screenshot-native.png
+import -frame -window "$window" build/screenshot-native.png
 echo "run: screenshot saved to build/screenshot-native.png"
 wmctrl -i -c "$window"
 status=0
