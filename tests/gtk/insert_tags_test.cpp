@@ -6,19 +6,11 @@
 
 #include "app/gtk/stop_dialog.h"
 #include "tests/gtk/gtk_fixture.h"
+#include "tests/support/click_support.h"
 
 namespace {
 
 using InsertTagsTest = MainWindowTest;
-
-// The text before the click is before + selected + after; the selection is dragged from
-// left to right unless reversed.
-struct Click {
-  const char* name;
-  std::string before, selected, after;
-  std::string start_tag, end_tag;
-  bool reversed;
-};
 
 int chars(const std::string& utf8) { return int(g_utf8_strlen(utf8.c_str(), -1)); }
 
@@ -43,15 +35,7 @@ void click(const Click& c, const std::string& expected) {
   if (c.reversed) std::swap(from, to);
   gtk_text_buffer_select_range(text_buffer(), &to, &from);
   click_insert();
-  const std::string actual = text_of(control(IDC_TEXT));
-  size_t at =
-      size_t(std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first -
-             expected.begin());
-  if (expected != actual) {
-    ADD_FAILURE() << "texts differ from byte " << at << ": expected "
-                  << hex_bytes(expected.substr(at, 24)) << ", actual "
-                  << hex_bytes(actual.substr(at, 24));
-  }
+  expect_same_text(expected, text_of(control(IDC_TEXT)));
   EXPECT_EQ(string_variables(), live_strings()) << "the command released all that it made";
 }
 

@@ -3,21 +3,13 @@
 #include <cstdio>
 
 #include "app/win32/stop_box.h"
+#include "tests/support/click_support.h"
 #include "tests/win32/app_fixture.h"
 #include "tests/win32/import_hook.h"
 
 namespace {
 
 using InsertTagsTest = MainWindowTest;
-
-// The text before the click is before + selected + after; the selection is dragged from
-// left to right unless reversed.
-struct Click {
-  const char* name;
-  std::string before, selected, after;
-  std::string start_tag, end_tag;
-  bool reversed;
-};
 
 // Sets up the controls, clicks, and compares the whole text with the reference.
 void check_click(const Click& c) {
@@ -33,16 +25,7 @@ void check_click(const Click& c) {
   click_insert();
 
   const std::string expected = c.before + c.start_tag + c.selected + c.end_tag + c.after;
-  const std::string actual = window_text(child(IDC_TEXT));
-  EXPECT_EQ(expected.size(), actual.size());
-  if (expected != actual) {
-    size_t at =
-        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first -
-        expected.begin();
-    ADD_FAILURE() << "texts differ from byte " << at << ": expected "
-                  << hex_bytes(expected.substr(at, 24)) << ", actual "
-                  << hex_bytes(actual.substr(at, 24));
-  }
+  expect_same_text(expected, window_text(child(IDC_TEXT)));
   EXPECT_EQ(c.start_tag, window_text(child(IDC_START_TAG)));
   EXPECT_EQ(c.end_tag, window_text(child(IDC_END_TAG)));
   EXPECT_EQ(string_variables(), live_strings()) << "the command released all that it made";
