@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -118,9 +119,23 @@ void measure_clicks() {
       rt_registry().count, kStringVariableCount, before, after, after - before);
 }
 
+// Sets each NAME=value line of the headless environment before GTK starts.
+void set_headless_environment() {
+  std::string lines = MORVANE_HEADLESS_GTK_ENV;
+  for (size_t start = 0; start < lines.size();) {
+    size_t end = lines.find('\n', start);
+    if (end == std::string::npos) end = lines.size();
+    const std::string line = lines.substr(start, end - start);
+    const size_t eq = line.find('=');
+    setenv(line.substr(0, eq).c_str(), line.substr(eq + 1).c_str(), 1);
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  set_headless_environment();
   rt_init();
   init_string_variables();
   if (!gtk_init_check()) {

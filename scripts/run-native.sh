@@ -19,8 +19,10 @@ source scripts/virtual-display.sh
 start_virtual_display
 trap stop_virtual_display EXIT
 start_window_manager
-# The virtual display has no GL, and no session bus for the accessibility bridge.
-export GSK_RENDERER=cairo GTK_A11Y=none
+# The virtual display has no GL and no session bus.
+set -a
+source scripts/headless-gtk.env
+set +a
 
 "$program" &
 pid=$!
