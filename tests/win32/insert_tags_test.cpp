@@ -5,11 +5,38 @@
 #include "app/win32/stop_box.h"
 #include "tests/support/click_support.h"
 #include "tests/win32/app_fixture.h"
+#include "tests/win32/byte_edit.h"
 #include "tests/win32/import_hook.h"
 
 namespace {
 
-using InsertTagsTest = MainWindowTest;
+// Every click test runs on the system's edit, which under Wine counts positions in
+// characters, and on one that counts them in bytes as Windows' ANSI edit does.
+enum class Edit { kSystem, kBytes };
+
+class InsertTagsTest : public MainWindowTest, public ::testing::WithParamInterface<Edit> {
+ protected:
+  void SetUp() override {
+    if (GetParam() == Edit::kBytes) {
+      ASSERT_TRUE(register_byte_edit()) << "the system's edit can be superclassed";
+    }
+    MainWindowTest::SetUp();
+    if (GetParam() != Edit::kBytes) return;
+    set_text(child(IDC_TEXT), cp932("あa"));
+    SendMessageA(child(IDC_TEXT), EM_SETSEL, 0, -1);
+    DWORD end = 0;
+    SendMessageA(child(IDC_TEXT), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    ASSERT_EQ(3u, end) << "the main window's text edit counts bytes";
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    if (GetParam() == Edit::kBytes) unregister_byte_edit();
+  }
+};
+INSTANTIATE_TEST_SUITE_P(Edits, InsertTagsTest, ::testing::Values(Edit::kSystem, Edit::kBytes),
+                         [](const auto& edit) {
+                           return edit.param == Edit::kBytes ? "CountingBytes" : "System";
+                         });
 
 // Sets up the controls, clicks, and compares the whole text with the reference.
 void check_click(const Click& c) {
@@ -38,7 +65,7 @@ std::string lines(const std::string& line, size_t bytes) {
   return text + std::string(bytes - text.size(), 'z');
 }
 
-TEST_F(InsertTagsTest, WrapsTheSelection) {
+TEST_P(InsertTagsTest, WrapsTheSelection) {
   const std::string jp = cp932("日本語の");
   const Click clicks[] = {
       {"selection in ASCII text", "ab", "cd", "ef", "[", "]", false},
@@ -57,15 +84,15 @@ TEST_F(InsertTagsTest, WrapsTheSelection) {
   for (const Click& c : clicks) check_click(c);
 }
 
-TEST_F(InsertTagsTest, TagsAreReadAtEveryClick) {
+TEST_P(InsertTagsTest, TagsAreReadAtEveryClick) {
   check_click({"first click", "abc", "def", "ghi", "<1>", "</1>", false});
   // The second click works on the text that the first one left.
   check_click({"second click", "abc<1>", "def", "</1>ghi", "<two>", "</two>", false});
 }
 
-// The edit control holds 30,000 characters by default and refuses a replacement that
-// would pass that by dropping the selection; the command makes room instead.
-TEST_F(InsertTagsTest, NeverLosesTextAtTheLimit) {
+// The edit control holds 30,000 characters (or bytes) by default, and a replacement that
+// would pass its limit loses text; the command makes room instead.
+TEST_P(InsertTagsTest, NeverLosesTextAtTheLimit) {
   const std::string ascii_line = "The quick brown fox jumps over the lazy dog 0123456789";
   const std::string jp_line = cp932("いろはにほへとちりぬるをわかよたれそつねならむ");
   const Click clicks[] = {
@@ -75,11 +102,16 @@ TEST_F(InsertTagsTest, NeverLosesTextAtTheLimit) {
        false},
       {"well over the limit", lines(ascii_line, 30000), "selected", lines(ascii_line, 30000),
        "<tag>", "</tag>", false},
-      // 29,968 characters of 59,928 bytes before, past 30,000 characters after.
+      // 29,968 characters of 57,524 bytes before, past 30,000 characters after.
       {"Japanese near the limit", lines(jp_line, 28760), cp932("選択"), lines(jp_line, 28760),
        "<start-tag-0123456789>", "</start-tag-0123456789>", false},
   };
-  for (const Click& c : clicks) check_click(c);
+  // Each click starts from the default limit, not from the one that the click before raised.
+  const LRESULT limit = SendMessageA(child(IDC_TEXT), EM_GETLIMITTEXT, 0, 0);
+  for (const Click& c : clicks) {
+    SendMessageA(child(IDC_TEXT), EM_SETLIMITTEXT, WPARAM(limit), 0);
+    check_click(c);
+  }
 }
 
 // Every character of code page 932 that survives the platform's conversion to Unicode and
@@ -111,7 +143,7 @@ std::string every_code_page_932_character() {
 
 // Hostile input: every byte value that code page 932 allows, tags longer than the text,
 // and texts cut inside their double-byte characters only by the runtime, never by a click.
-TEST_F(InsertTagsTest, KeepsEveryByteOfHostileInput) {
+TEST_P(InsertTagsTest, KeepsEveryByteOfHostileInput) {
   const std::string all = every_code_page_932_character();
   set_text(child(IDC_TEXT), all);
   ASSERT_EQ(hex_bytes(all), hex_bytes(window_text(child(IDC_TEXT))))
@@ -169,7 +201,7 @@ TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
 // Clicks queued faster than the window handles them: each runs to completion in turn,
 // the first wrapping the selection and the others inserting the tags at the caret that
 // the one before left after its insertion.
-TEST_F(InsertTagsTest, ClicksInQuickSuccession) {
+TEST_P(InsertTagsTest, ClicksInQuickSuccession) {
   const std::string text = cp932("一二三四五六");
   set_text(child(IDC_TEXT), text);
   set_text(child(IDC_START_TAG), "<b>");
