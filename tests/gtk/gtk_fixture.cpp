@@ -14,15 +14,10 @@ class ProgramEnvironment : public ::testing::Environment {
     init_string_variables();
     name_application();
     ASSERT_TRUE(gtk_init_check())
-        << "cannot open the display (DISPLAY: " << getenv_or_none("DISPLAY")
-        << ", WAYLAND_DISPLAY: " << getenv_or_none("WAYLAND_DISPLAY")
-        << "); ./test starts a virtual one; by hand: source scripts/virtual-display.sh; "
+        << "cannot open the display that DISPLAY (or with GDK_BACKEND=wayland, WAYLAND_DISPLAY) "
+           "names; ./test starts one; by hand: source scripts/virtual-display.sh; "
            "start_virtual_display";
     name_windows();
-  }
-  static const char* getenv_or_none(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "not set";
   }
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
