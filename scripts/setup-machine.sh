@@ -14,6 +14,7 @@ packages=(
   mmdebstrap bubblewrap
   libgtk-4-dev
   wmctrl
+  weston
 )
 
 as_root() {

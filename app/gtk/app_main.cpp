@@ -36,7 +36,9 @@ void app_main() {
   plat_set_stop_notice(show_stop_dialog);
   rt_init();
   init_string_variables();
+  name_application();
   if (!gtk_init_check()) plat_fatal("Morvane: cannot open the display");
+  name_windows();
   create_font();
   create_main_window();
   run_main_loop();

@@ -1,4 +1,10 @@
-// The program's entry: everything happens in app_main, which reads no argument.
+// The program's entry: the command line first, which opens no display; with no argument,
+// app_main opens the window.
+#include "app/gtk/options.h"
 #include "app/gtk/startup.h"
 
-int main() { app_main(); }
+int main(int argc, char** argv) {
+  int exit_code = run_command_line(argc, argv);
+  if (exit_code >= 0) return exit_code;
+  app_main();
+}

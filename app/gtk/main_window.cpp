@@ -1,6 +1,7 @@
 #include "app/gtk/main_window.h"
 
 #include "app/core/controls.h"
+#include "app/gtk/focus_order.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/insert_tags.h"
 #include "app/gtk/startup.h"
@@ -27,6 +28,14 @@ const ControlSpec kControls[] = {
     {IDC_END_LABEL, Kind::label, "終了タグ", 34, 287, 82, 26},
 };
 const ControlSpec kMessageLine = {IDC_MESSAGE_LINE, Kind::label, "", 34, 321, 330, 34};
+
+// Tab moves in reading order: the text, the two tags, then the button.
+const int kTabOrder[] = {IDC_TEXT, IDC_START_TAG, IDC_END_TAG, IDC_INSERT};
+
+// The name that assistive technologies give the text; the button is named by its caption
+// and each tag field by the label before it.
+constexpr char kTextName[] = "テキスト";
+const int kLabelOf[][2] = {{IDC_START_TAG, IDC_START_LABEL}, {IDC_END_TAG, IDC_END_LABEL}};
 
 constexpr char kIdKey[] = "morvane-control-id";
 
@@ -80,6 +89,19 @@ GtkWidget* find_control(GtkWidget* widget, int id) {
   return nullptr;
 }
 
+// The child of the window's content that holds a control: its scrolled frame, for the text.
+GtkWidget* placed(GtkWidget* widget) {
+  return GTK_IS_TEXT_VIEW(widget) ? gtk_widget_get_parent(widget) : widget;
+}
+
+void name_controls() {
+  gtk_accessible_update_property(GTK_ACCESSIBLE(control(IDC_TEXT)), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                 kTextName, -1);
+  for (const auto& pair : kLabelOf) {
+    gtk_label_set_mnemonic_widget(GTK_LABEL(control(pair[1])), control(pair[0]));
+  }
+}
+
 void on_insert_clicked(GtkButton*, gpointer) { insert_tags(); }
 
 // Closing destroys the window at once, without asking anything.
@@ -91,10 +113,11 @@ gboolean on_close_request(GtkWindow* window, gpointer) {
 void on_window_destroy(GtkWidget*, gpointer) { on_destroy(); }
 
 // Records the window and builds the controls at their fixed places, each with the
-// application's font; the message line has a smaller one of its own.
+// application's font; the message line has a smaller one of its own. Then the Tab order
+// and the names for assistive technologies.
 void on_create(GtkWidget* window) {
   g_main_window = window;
-  GtkWidget* fixed = gtk_fixed_new();
+  GtkWidget* fixed = focus_order_fixed_new();
   gtk_window_set_child(GTK_WINDOW(window), fixed);
   for (const ControlSpec& c : kControls) {
     gtk_widget_add_css_class(place(fixed, c), "morvane-control");
@@ -104,6 +127,8 @@ void on_create(GtkWidget* window) {
   gtk_label_set_wrap(GTK_LABEL(message_line), TRUE);
   gtk_label_set_wrap_mode(GTK_LABEL(message_line), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_yalign(GTK_LABEL(message_line), 0);
+  for (int id : kTabOrder) focus_order_append(fixed, placed(control(id)));
+  name_controls();
 }
 
 }  // namespace

@@ -4,12 +4,24 @@
 #include <cstdint>
 
 // The process entry point: installs the stop notice, initialises the string store and
-// the string variables, opens the display, creates the font and the main window and runs
-// the main loop; then ends the process with exit code 0. Without a display it stops with
-// exit code 70.
+// the string variables, names the application, opens the display, creates the font and
+// the main window and runs the main loop; then ends the process with exit code 0.
+// Without a display it stops with exit code 70.
 [[noreturn]] void app_main();
 
+// The application's id: its desktop entry's name, Wayland app id, X11 window class and
+// icon name.
+constexpr char kApplicationId[] = "org.morvane.Morvane";
+
+// Before the display is opened: the program name, which GTK gives Wayland as the app id,
+// X11 as the window's instance and the accessibility bus as the application's name, is
+// kApplicationId. (Assistive technologies announce the window by its title, Morvane.)
+void name_application();
+
 // The steps of start-up after gtk_init, in the order in which app_main runs them.
+// name_windows: kApplicationId as the X11 window class and as the windows' icon, by its
+// name in the icon theme.
+void name_windows();
 void create_font();
 void create_main_window();
 // Dispatches events until the quit is posted; takes the quit and returns 0.

@@ -4,17 +4,20 @@
 
 namespace {
 
-// Once per process, as the program's start-up does after rt_init: the string variables
-// and the display. A death test runs in a fresh process of its own, which opens its own
-// connection to the display instead of sharing the parent's.
+// Once per process, as the program's start-up does after rt_init: the string variables,
+// the application's names and the display (X11's that DISPLAY names, or Wayland's where
+// GDK_BACKEND=wayland). A death test runs in a fresh process of its own, which opens its
+// own connection to the display instead of sharing the parent's.
 class ProgramEnvironment : public ::testing::Environment {
   void SetUp() override {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     init_string_variables();
-    ASSERT_NE(nullptr, std::getenv("DISPLAY"))
-        << "the GTK tests need a display: DISPLAY is not set (./test starts a virtual one; by "
-           "hand: source scripts/virtual-display.sh; start_virtual_display)";
-    ASSERT_TRUE(gtk_init_check()) << "cannot open the display " << std::getenv("DISPLAY");
+    name_application();
+    ASSERT_TRUE(gtk_init_check())
+        << "cannot open the display that DISPLAY (or with GDK_BACKEND=wayland, WAYLAND_DISPLAY) "
+           "names; ./test starts one; by hand: source scripts/virtual-display.sh; "
+           "start_virtual_display";
+    name_windows();
   }
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);

@@ -1,29 +1,50 @@
-// morvane as a process of its own: its window found on the display by caption and process
-// id, sent the close request that a window manager's close button sends
-// (WM_DELETE_WINDOW), and the process ending with exit code 0.
+// morvane as a process of its own. On X11: its window found on the display by caption and
+// process id, with the desktop's window class, sent the close request that a window
+// manager's close button sends (WM_DELETE_WINDOW), and the process ending with exit code
+// 0. On Wayland, where no other client can see or close a window: its toplevel's title
+// and app id read from its own protocol log. And its options, which open no display.
 #include <gtest/gtest.h>
 // Xlib defines None, Bool and Status as macros, so it comes after GoogleTest.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <glib.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
 namespace {
 
+constexpr char kAppId[] = "org.morvane.Morvane";
+
+bool on_wayland() { return g_strcmp0(std::getenv("GDK_BACKEND"), "wayland") == 0; }
+
 // The window that xdotool finds within 30 seconds; 0 when there is none.
 Window find_window(pid_t pid) {
-  std::string command = "timeout 30 xdotool search --sync --all --pid " + std::to_string(pid) +
-                        " --name '^Morvane$' 2>/dev/null";
+  std::string command = "timeout 30 xdotool search --sync --all --onlyvisible --pid " +
+                        std::to_string(pid) + " --name '^Morvane$' 2>/dev/null";
   FILE* out = popen(command.c_str(), "r");
   unsigned long window = 0;
   if (out && std::fscanf(out, "%lu", &window) != 1) window = 0;
   if (out) pclose(out);
   return window;
+}
+
+// WM_CLASS as "instance, class".
+std::string window_class(Display* display, Window window) {
+  XClassHint hint = {};
+  if (!XGetClassHint(display, window, &hint)) return "none";
+  std::string result = std::string(hint.res_name) + ", " + hint.res_class;
+  XFree(hint.res_name);
+  XFree(hint.res_class);
+  return result;
 }
 
 void send_close_request(Display* display, Window window) {
@@ -39,6 +60,7 @@ void send_close_request(Display* display, Window window) {
 }
 
 TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
+  if (on_wayland()) GTEST_SKIP() << "X11 only; MorvaneProcess.ShowsItsToplevelOnWayland";
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(nullptr, display) << "no display: DISPLAY is not set or cannot be opened";
   char program[] = MORVANE_PROGRAM;
@@ -52,6 +74,7 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
     XGetWindowAttributes(display, window, &attributes);
     EXPECT_EQ("408x360",
               std::to_string(attributes.width) + "x" + std::to_string(attributes.height));
+    EXPECT_EQ(std::string(kAppId) + ", " + kAppId, window_class(display, window));
     send_close_request(display, window);
   }
   int status = -1;
@@ -60,6 +83,93 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
   ASSERT_TRUE(WIFEXITED(status)) << "the process did not end by itself";
   EXPECT_EQ(0, WEXITSTATUS(status));
   XCloseDisplay(display);
+}
+
+// What the program's protocol log lacks of a shown toplevel: its title, its app id, and a
+// buffer attached after the first configure; "" when nothing.
+std::string missing_from(const std::string& log) {
+  std::string missing;
+  for (const char* request :
+       {"-> xdg_toplevel@", ".set_title(\"Morvane\")", ".set_app_id(\"org.morvane.Morvane\")"}) {
+    if (log.find(request) == std::string::npos) missing += std::string(" ") + request;
+  }
+  if (log.find(".attach(", log.find(".ack_configure(")) == std::string::npos)
+    missing += " a buffer";
+  return missing;
+}
+
+TEST(MorvaneProcess, ShowsItsToplevelOnWayland) {
+  if (!on_wayland()) GTEST_SKIP() << "Wayland only; MorvaneProcess.OpensAndClosesWithExitCodeZero";
+  char program[] = MORVANE_PROGRAM;
+  char* argv[] = {program, nullptr};
+  char** env = g_environ_setenv(g_get_environ(), "WAYLAND_DEBUG", "1", TRUE);
+  char log_path[] = "/tmp/morvane-wayland-log.XXXXXX";
+  close(mkstemp(log_path));
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, log_path, O_WRONLY | O_TRUNC, 0);
+  pid_t pid = 0;
+  int started = posix_spawn(&pid, program, &actions, nullptr, argv, env);
+  posix_spawn_file_actions_destroy(&actions);
+  g_strfreev(env);
+  ASSERT_EQ(0, started) << program;
+  std::string missing = "the log";
+  for (int i = 0; i < 300 && !missing.empty(); ++i, usleep(100000)) {
+    char* log = nullptr;
+    if (g_file_get_contents(log_path, &log, nullptr, nullptr)) missing = missing_from(log);
+    g_free(log);
+  }
+  EXPECT_EQ("", missing) << "the protocol log of process " << pid << " lacks";
+  kill(pid, SIGTERM);
+  int status = -1;
+  waitpid(pid, &status, 0);
+  unlink(log_path);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM)
+      << "the program ended before it was ended: status " << status;
+}
+
+// The arguments as a shell splits them, and the first line of standard output.
+struct CommandLine {
+  const char* arguments;
+  int exit_code;
+  std::string out, err;
+};
+
+// The options never reach a display: with none to open, the window would stop with 70.
+TEST(MorvaneProcess, AnswersItsOptionsWithoutAWindow) {
+  const std::string usage = "Usage: morvane [--version | --help]\n";
+  auto unknown = [](const char* a) {
+    return "morvane: unknown argument '" + std::string(a) +
+           "' (morvane --help lists the options)\n";
+  };
+  const CommandLine cases[] = {
+      {"--version", 0, std::string("morvane ") + MORVANE_VERSION + "\n", ""},
+      {"--help", 0, usage, ""},
+      {"--help --version", 0, usage, ""},
+      {"-v", 2, "", unknown("-v")},
+      {"--version text.txt", 2, "", unknown("text.txt")},
+      {"''", 2, "", unknown("")},
+  };
+  char** env =
+      g_environ_unsetenv(g_environ_unsetenv(g_get_environ(), "DISPLAY"), "WAYLAND_DISPLAY");
+  for (const CommandLine& c : cases) {
+    SCOPED_TRACE(std::string("morvane ") + c.arguments);
+    char** argv = nullptr;
+    std::string line = std::string("'") + MORVANE_PROGRAM + "' " + c.arguments;
+    ASSERT_TRUE(g_shell_parse_argv(line.c_str(), nullptr, &argv, nullptr));
+    char *out = nullptr, *err = nullptr;
+    int status = -1;
+    ASSERT_TRUE(g_spawn_sync(nullptr, argv, env, G_SPAWN_DEFAULT, nullptr, nullptr, &out, &err,
+                             &status, nullptr));
+    std::string all = out;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.exit_code) << "status " << status;
+    EXPECT_EQ(c.out, all.substr(0, all.find('\n') + 1));
+    EXPECT_EQ(c.err, err);
+    g_strfreev(argv);
+    g_free(out);
+    g_free(err);
+  }
+  g_strfreev(env);
 }
 
 }  // namespace
