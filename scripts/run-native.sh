@@ -28,7 +28,7 @@ set +a
 pid=$!
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --name '^Morvane$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  window=$(xdotool search --onlyvisible --name '^Morvane$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
 if [ -z "$window" ]; then

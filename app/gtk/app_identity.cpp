@@ -1,16 +1,28 @@
 // How desktops know the running program: one id for its desktop entry, its Wayland app
-// id, its X11 window class and its icon in the theme.
+// id, its X11 window class and its icon in the theme; one name for people.
+#include <gdk/wayland/gdkwayland.h>
 #include <gdk/x11/gdkx.h>
 #include <gtk/gtk.h>
 
 #include "app/gtk/startup.h"
 
-void name_application() { g_set_prgname(kApplicationId); }
+// GTK 4.8 gives the accessibility bus the program name as the application's name, and
+// X11 the same name as the windows' instance.
+void name_application() { g_set_prgname("Morvane"); }
 
-// GDK derives the X11 class from the program name with its first letter in upper case;
-// the desktop entry's StartupWMClass needs it exactly as the id is written.
+// GDK would derive the X11 class from the program name; the desktop entry's
+// StartupWMClass needs the id.
 void name_windows() {
   GdkDisplay* display = gdk_display_get_default();
   if (GDK_IS_X11_DISPLAY(display)) gdk_x11_display_set_program_class(display, kApplicationId);
   gtk_window_set_default_icon_name(kApplicationId);
+}
+
+// Connected to a toplevel's "realize": on Wayland its app id is the id, not the program
+// name that GDK would give it.
+void name_toplevel(GtkWidget* window, gpointer) {
+  GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window));
+  if (GDK_IS_WAYLAND_TOPLEVEL(surface)) {
+    gdk_wayland_toplevel_set_application_id(GDK_TOPLEVEL(surface), kApplicationId);
+  }
 }

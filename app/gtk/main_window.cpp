@@ -140,6 +140,7 @@ void create_main_window() {
   gtk_window_set_default_size(GTK_WINDOW(window), 408, 360);
   on_create(window);
   g_signal_connect(control(IDC_INSERT), "clicked", G_CALLBACK(on_insert_clicked), nullptr);
+  g_signal_connect(window, "map", G_CALLBACK(name_toplevel), nullptr);
   g_signal_connect(window, "close-request", G_CALLBACK(on_close_request), nullptr);
   g_signal_connect(window, "destroy", G_CALLBACK(on_window_destroy), nullptr);
   gtk_window_present(GTK_WINDOW(window));

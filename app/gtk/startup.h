@@ -1,6 +1,8 @@
 // Start-up, the main loop and the end of the process.
 #pragma once
 
+#include <gtk/gtk.h>
+
 #include <cstdint>
 
 // The process entry point: installs the stop notice, initialises the string store and
@@ -13,15 +15,16 @@
 // icon name.
 constexpr char kApplicationId[] = "org.morvane.Morvane";
 
-// Before the display is opened: the program name, which GTK gives Wayland as the app id,
-// X11 as the window's instance and the accessibility bus as the application's name, is
-// kApplicationId. (Assistive technologies announce the window by its title, Morvane.)
+// Before the display is opened: the program name, which GTK gives the accessibility bus as
+// the application's name and X11 as the windows' instance, is "Morvane".
 void name_application();
 
 // The steps of start-up after gtk_init, in the order in which app_main runs them.
 // name_windows: kApplicationId as the X11 window class and as the windows' icon, by its
 // name in the icon theme.
 void name_windows();
+// A toplevel's "realize" handler: on Wayland, kApplicationId as its app id.
+void name_toplevel(GtkWidget* window, gpointer);
 void create_font();
 void create_main_window();
 // Dispatches events until the quit is posted; takes the quit and returns 0.

@@ -74,7 +74,7 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
     XGetWindowAttributes(display, window, &attributes);
     EXPECT_EQ("408x360",
               std::to_string(attributes.width) + "x" + std::to_string(attributes.height));
-    EXPECT_EQ(std::string(kAppId) + ", " + kAppId, window_class(display, window));
+    EXPECT_EQ(std::string("Morvane, ") + kAppId, window_class(display, window));
     send_close_request(display, window);
   }
   int status = -1;
@@ -85,14 +85,16 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
   XCloseDisplay(display);
 }
 
-// What the program's protocol log lacks of a shown toplevel: its title, its app id, and a
-// buffer attached after the first configure; "" when nothing.
+// What the program's protocol log lacks of a shown toplevel: its title, the id as its
+// last app id, and a buffer attached after the first configure; "" when nothing.
 std::string missing_from(const std::string& log) {
   std::string missing;
-  for (const char* request :
-       {"-> xdg_toplevel@", ".set_title(\"Morvane\")", ".set_app_id(\"org.morvane.Morvane\")"}) {
+  for (const char* request : {"-> xdg_toplevel@", ".set_title(\"Morvane\")"}) {
     if (log.find(request) == std::string::npos) missing += std::string(" ") + request;
   }
+  const std::string app_id = ".set_app_id(\"org.morvane.Morvane\")";
+  const size_t last = log.rfind(".set_app_id(");
+  if (last == std::string::npos || log.compare(last, app_id.size(), app_id)) missing += " " + app_id;
   if (log.find(".attach(", log.find(".ack_configure(")) == std::string::npos)
     missing += " a buffer";
   return missing;
