@@ -51,11 +51,11 @@ void insert_tags() {
   GtkTextIter begin, finish;
   gtk_text_buffer_get_bounds(buffer, &begin, &finish);
   char* text = gtk_text_buffer_get_slice(buffer, &begin, &finish, TRUE);
-  TagInsertion edit = tag_insertion(
-      text, offset_at(buffer, gtk_text_buffer_get_selection_bound(buffer)),
-      offset_at(buffer, gtk_text_buffer_get_insert(buffer)),
-      gtk_editable_get_text(GTK_EDITABLE(control(IDC_START_TAG))),
-      gtk_editable_get_text(GTK_EDITABLE(control(IDC_END_TAG))));
+  TagInsertion edit =
+      tag_insertion(text, offset_at(buffer, gtk_text_buffer_get_selection_bound(buffer)),
+                    offset_at(buffer, gtk_text_buffer_get_insert(buffer)),
+                    gtk_editable_get_text(GTK_EDITABLE(control(IDC_START_TAG))),
+                    gtk_editable_get_text(GTK_EDITABLE(control(IDC_END_TAG))));
   g_free(text);
   if (edit.refused) {
     show_refusal(edit);
