@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets into fuzz/corpus/: a few small inputs that
 reach the interesting paths at once. The operation codes follow the Op enumeration of
-strings_fuzz.cpp; a numeric input is x and y as doubles and n as a 32-bit integer."""
+strings_fuzz.cpp; a numeric input is x and y as doubles and n as a 32-bit integer; a
+tag_insertion input is the two tags' lengths, the selection's anchor and cursor, then the
+characters, each as kind 7 (any code point) with its value."""
 import os
 import struct
 
@@ -64,7 +66,25 @@ def numeric_seeds():
     return {name: struct.pack("<ddi", *r) for name, r in records.items()}
 
 
-for target, seeds in (("strings", strings_seeds()), ("numeric", numeric_seeds())):
+def click(text, anchor, cursor, start_tag="<", end_tag=">"):
+    chars = start_tag + end_tag + text
+    return (u8(len(start_tag), len(end_tag)) + struct.pack("<HH", anchor + 1, cursor + 1) +
+            b"".join(u8(7) + struct.pack("<HB", ord(c) & 0xFFFF, ord(c) >> 16) for c in chars))
+
+
+def tag_insertion_seeds():
+    return {
+        "japanese": click("日本語のテキストです。", 3, 8, "「", "」"),
+        "reversed_crlf": click("one\r\ntwo\r\nthree", 12, 2, "<p>", "</p>"),
+        "one_way_outside": click("¥‖〜−選択—¢£¬\u203e😀", 11, 4),
+        "one_way_inside": click("a〜b", 0, 3),
+        "refused_tag": click("abc", 1, 2, "<¥>", "\u2016"),
+        "caret_past_end": click("表ソ能\\", 5, 5, "[b]", "[/b]"),
+    }
+
+
+for target, seeds in (("strings", strings_seeds()), ("numeric", numeric_seeds()),
+                      ("tag_insertion", tag_insertion_seeds())):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
     for name, data in seeds.items():

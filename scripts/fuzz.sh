@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz preset and runs its two libFuzzer targets side by side for SECONDS each
+# Builds the fuzz preset and runs its three libFuzzer targets side by side for SECONDS each
 # (default 30), each on its own copy of its seed corpus under build/fuzz/corpus/, which
 # keeps what the runs add. Fails on any finding: a failed check, a crash, a sanitizer
 # report, a leak, a timeout or a stop of the process; the input that caused it is left
@@ -14,7 +14,7 @@ cmake --build --preset fuzz -j"$(nproc)"
 
 # run TARGET OPTIONS...: one target in the background; its log is build/fuzz/TARGET.log.
 # -close_fd_mask=2 gives libFuzzer its own copy of standard error, so that its reports
-# stay visible while the strings target captures the runtime's debug channel. A timeout
+# stay visible while the targets capture the runtime's debug channel. A timeout
 # exits with 124, leaving 70 to the runtime's orderly stop.
 run() {
   local target=$1
@@ -29,16 +29,19 @@ run() {
   pids+=($!)
 }
 
+targets=(strings numeric tag_insertion)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' INT TERM
 # A numeric input is one 20-byte record; a kilobyte of string operations reaches every
-# state of the registry that the strings target allows (64 live strings).
+# state of the registry that the strings target allows (64 live strings); half a kilobyte
+# of a click is a text of some 150 characters with both tags.
 run strings -max_len=1024
 run numeric -max_len=20
+run tag_insertion -max_len=512
 
 failed=0
-for i in 0 1; do
-  target=$([ $i = 0 ] && echo strings || echo numeric)
+for i in "${!targets[@]}"; do
+  target=${targets[$i]}
   log=build/fuzz/$target.log
   if wait "${pids[$i]}"; then status=0; else status=$?; fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")

@@ -1,21 +1,28 @@
 // Code page 932 at the edge of the GTK front-end: GTK's texts are UTF-8, the runtime's
-// strings hold code page 932.
+// strings hold code page 932. Plain functions over the standard library and iconv.
 #pragma once
-
-#include <glib.h>
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Stands in the code page 932 text for a character that code page 932 cannot carry
 // faithfully: 〓 (U+3013), the two bytes 81 AC.
 constexpr char kPlaceholder[] = "\x81\xac";
 
-// Appends the code page 932 form of size bytes of UTF-8 text to out, character by
-// character. A character with no code page 932 form, or whose form reads back as another
-// character (U+00A5 comes back as U+005C, U+2016 as U+2225, ...), is appended as
-// kPlaceholder instead. Returns the first such character, 0 when there is none.
-gunichar append_cp932(const char* utf8, size_t size, std::string& out);
+// Returns the character of utf8 that begins at byte at (at < utf8.size()) and moves at
+// past it. A byte that does not begin a well-formed sequence is one character, U+FFFD.
+char32_t next_char(std::string_view utf8, size_t& at);
+
+// Returns the byte position count characters after byte position at, or the end of utf8
+// where fewer follow; count is left holding the characters passed.
+size_t skip_chars(std::string_view utf8, size_t at, size_t& count);
+
+// Appends the code page 932 form of the UTF-8 text to out, character by character. A
+// character with no code page 932 form, or whose form reads back as another character
+// (U+00A5 comes back as U+005C, U+2016 as U+2225, ...), is appended as kPlaceholder
+// instead. Returns the first such character, 0 when there is none.
+char32_t append_cp932(std::string_view utf8, std::string& out);
 
 // Writes the UTF-8 form of count bytes of code page 932 text into out, which holds size
 // bytes, and a NUL after it. Returns the number of bytes written before the NUL, or -1

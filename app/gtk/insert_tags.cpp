@@ -3,68 +3,64 @@
 #include <cstdio>
 
 #include "app/core/controls.h"
-#include "app/core/tag_command.h"
 #include "app/gtk/main_window.h"
-#include "app/gtk/text_windows.h"
+#include "app/gtk/tag_insertion.h"
 
 namespace {
 
-// Names the first character that the click would have to change, and where it stands;
-// returns false. With none, clears the message line and returns true.
-bool check_faithful(const FieldWindow& start_field, const FieldWindow& end_field,
-                    const TextViewWindow& text_view) {
-  struct Place {
-    const char* name;
-    gunichar unfaithful;
-  };
-  const Place places[] = {{"開始タグ", start_field.unfaithful()},
-                          {"終了タグ", end_field.unfaithful()},
-                          {"選択範囲", text_view.unfaithful_in_selection()}};
-  for (const Place& p : places) {
-    if (!p.unfaithful) continue;
-    char character[8] = {};
-    g_unichar_to_utf8(p.unfaithful, character);
-    char message[256];
-    std::snprintf(message, sizeof message,
-                  "%sの「%s」(U+%04X) は Shift-JIS (コードページ 932) "
-                  "で表せないため、何も変更していません。",
-                  p.name, character, static_cast<unsigned>(p.unfaithful));
-    set_message_line(message);
-    return false;
-  }
-  set_message_line("");
-  return true;
+int offset_at(GtkTextBuffer* buffer, GtkTextMark* mark) {
+  GtkTextIter at;
+  gtk_text_buffer_get_iter_at_mark(buffer, &at, mark);
+  return gtk_text_iter_get_offset(&at);
+}
+
+// Names the character that stopped the click, and where it stands.
+void show_refusal(const TagInsertion& edit) {
+  static const char* const kPlaces[] = {"開始タグ", "終了タグ", "選択範囲"};
+  char character[8] = {};
+  g_unichar_to_utf8(edit.refused, character);
+  char message[256];
+  std::snprintf(message, sizeof message,
+                "%sの「%s」(U+%04X) は Shift-JIS (コードページ 932) "
+                "で表せないため、何も変更していません。",
+                kPlaces[static_cast<int>(edit.place)], character,
+                static_cast<unsigned>(edit.refused));
+  set_message_line(message);
+}
+
+// Replaces exactly the characters that the edit names, leaving no undo record, and puts
+// the caret after the insertion. Nothing else in the buffer is written.
+void apply(GtkTextBuffer* buffer, const TagInsertion& edit) {
+  GtkTextIter first, end;
+  gtk_text_buffer_get_iter_at_offset(buffer, &first, static_cast<int>(edit.first));
+  gtk_text_buffer_get_iter_at_offset(buffer, &end, static_cast<int>(edit.end));
+  gtk_text_buffer_begin_irreversible_action(buffer);
+  gtk_text_buffer_delete(buffer, &first, &end);
+  gtk_text_buffer_insert(buffer, &first, edit.replacement.data(),
+                         static_cast<int>(edit.replacement.size()));
+  gtk_text_buffer_end_irreversible_action(buffer);
+  gtk_text_buffer_place_cursor(buffer, &first);
 }
 
 }  // namespace
 
-// Reads the tags, the selection and the text as code page 932, builds the replacement
-// with wrap_selection and hands it to the text view. The four working strings are
-// released in the order in which they were made.
+// The text is read with a character in place of each embedded object, so that its
+// character offsets and the buffer's agree.
 void insert_tags() {
-  RtString start_tag = str_new(0);
-  RtString end_tag = str_new(0);
-  int32_t selection_start = 0;
-  int32_t selection_end = 0;
-  RtString text = str_new(0);
-  RtString replacement = str_new(0);
-
-  FieldWindow start_field(control(IDC_START_TAG));
-  str_assign(start_tag, str_window_text(&start_field));
-  FieldWindow end_field(control(IDC_END_TAG));
-  str_assign(end_tag, str_window_text(&end_field));
-  TextViewWindow text_view(control(IDC_TEXT));
-  text_view.get_selection(&selection_start, &selection_end);
-  str_assign(text, str_window_text(&text_view));
-
-  if (check_faithful(start_field, end_field, text_view)) {
-    str_assign(replacement,
-               wrap_selection(text, selection_start, selection_end, start_tag, end_tag));
-    text_view.replace_selection(replacement);
+  GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control(IDC_TEXT)));
+  GtkTextIter begin, finish;
+  gtk_text_buffer_get_bounds(buffer, &begin, &finish);
+  char* text = gtk_text_buffer_get_slice(buffer, &begin, &finish, TRUE);
+  TagInsertion edit =
+      tag_insertion(text, offset_at(buffer, gtk_text_buffer_get_selection_bound(buffer)),
+                    offset_at(buffer, gtk_text_buffer_get_insert(buffer)),
+                    gtk_editable_get_text(GTK_EDITABLE(control(IDC_START_TAG))),
+                    gtk_editable_get_text(GTK_EDITABLE(control(IDC_END_TAG))));
+  g_free(text);
+  if (edit.refused) {
+    show_refusal(edit);
+    return;
   }
-
-  str_free(start_tag);
-  str_free(end_tag);
-  str_free(text);
-  str_free(replacement);
+  set_message_line("");
+  apply(buffer, edit);
 }

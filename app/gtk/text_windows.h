@@ -1,12 +1,12 @@
-// The GTK widgets as windows of the string runtime. Each reads its widget once, when it is
-// made, and answers the runtime's text queries with the code page 932 form of the text
-// (cp932.h): a character that code page 932 cannot carry faithfully is held there as the
-// placeholder 〓, so that the byte positions of everything after it stay right.
+// The texts of the GTK widgets as windows of the string runtime. Each is made from the
+// UTF-8 text that its widget holds and answers the runtime's text queries with its code
+// page 932 form (cp932.h): a character that code page 932 cannot carry faithfully is held
+// there as the placeholder 〓, so that the byte positions of everything after it stay right.
 #pragma once
 
-#include <gtk/gtk.h>
-
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "runtime/strings/strings.h"
 
@@ -24,39 +24,35 @@ class Cp932Window : public RtTextWindow {
   std::string text_;
 };
 
-// A single-line field (any GtkEditable).
+// A tag field's text.
 class FieldWindow final : public Cp932Window {
  public:
-  explicit FieldWindow(GtkWidget* field);
+  explicit FieldWindow(std::string_view utf8);
   // The first character of the field that code page 932 cannot carry; 0 when none.
-  gunichar unfaithful() const { return unfaithful_; }
+  char32_t unfaithful() const { return unfaithful_; }
 
  private:
-  gunichar unfaithful_;
+  char32_t unfaithful_;
 };
 
-// The multi-line text (a GtkTextView) and its selection. Its code page 932 text keeps the
-// buffer's line breaks as they stand ("\n", or "\r\n" where the text holds it).
+// The multi-line text and its selection. Its code page 932 text keeps the line breaks as
+// they stand ("\n", or "\r\n" where the text holds it).
 class TextViewWindow final : public Cp932Window {
  public:
-  explicit TextViewWindow(GtkWidget* view);
+  // The selection runs between the characters at offsets anchor and cursor, in either
+  // order; an offset outside the text counts as its nearer end.
+  TextViewWindow(std::string_view utf8, int anchor, int cursor);
   // The selection as 0-based byte positions of the code page 932 text, start <= end
   // whichever way it was made; start == end at a bare caret.
   void get_selection(int32_t* start, int32_t* end) const;
+  // The selection in characters of the UTF-8 text, first <= end.
+  size_t first_char() const { return first_char_; }
+  size_t end_char() const { return end_char_; }
   // The first selected character that code page 932 cannot carry; 0 when none.
-  gunichar unfaithful_in_selection() const { return unfaithful_in_selection_; }
-  // Replaces exactly the selected characters with the UTF-8 form of replacement, leaving
-  // no undo record, and puts the caret after the insertion. Nothing outside the selection
-  // is written. The replacement stays with the caller.
-  void replace_selection(RtString replacement);
+  char32_t unfaithful_in_selection() const { return unfaithful_in_selection_; }
 
  private:
-  // Appends the code page 932 form of the characters from a to b; returns the first
-  // unfaithful one.
-  gunichar append_slice(const GtkTextIter& a, const GtkTextIter& b);
-
-  GtkTextBuffer* buffer_;
-  int start_offset_, end_offset_;  // the selection in characters of the buffer
-  int32_t start_byte_, end_byte_;  // and in bytes of the code page 932 text
-  gunichar unfaithful_in_selection_;
+  size_t first_char_, end_char_;
+  int32_t start_byte_, end_byte_;
+  char32_t unfaithful_in_selection_;
 };
