@@ -14,6 +14,7 @@ packages=(
   mmdebstrap bubblewrap
   libgtk-4-dev
   wmctrl
+  librsvg2-bin icoutils lintian desktop-file-utils appstream file
 )
 
 as_root() {
