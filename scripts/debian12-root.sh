@@ -15,14 +15,7 @@ stamp="$root/.morvane-packages"
 # What dpkg holds once the root is made; a proof must leave the root with exactly this.
 installed="$root/.morvane-installed"
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-fail() {
-  echo "debian12-root: step '$1' failed: $2" >&2
-  exit 1
-}
+source "$(dirname "$0")/root-steps.sh"
 
 build_root() {
   local log="$root.log" staging="$root.staging"
