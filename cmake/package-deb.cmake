@@ -27,8 +27,6 @@ carry is left unchanged and the character is named.")
 # Installed directories get the modes Debian expects, whatever the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# The package needs only the program and its data built, not the tests and benchmarks.
-set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)
 
 add_custom_target(deb

@@ -52,7 +52,7 @@ check "desktop-file-validate" desktop-file-validate "$unpacked/usr/share/applica
 validate_metainfo() {
   local out status=0
   out=$(appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$id.metainfo.xml" 2>&1) || status=$?
-  sed 's/^/deb: appstreamcli: /' <<<"$out"
+  grep . <<<"$out" | sed 's/^/deb: appstreamcli: /'
   return "$status"
 }
 check "appstreamcli validate --no-net" validate_metainfo
