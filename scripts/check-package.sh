@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the release that `cmake --build --preset win32 --target package` made: the zip is
 # named after the project's version and holds exactly the stripped Morvane.exe that the
-# tests ran (with its version resource), README.txt and LICENSE.txt with Windows line ends.
+# tests ran (with its icon and version resource), README.txt and LICENSE.txt with Windows line ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/win32
@@ -30,6 +30,16 @@ check "version resource names the product" grep -q "ProductName Morvane " <<<"$r
 check "version resource carries version $version" \
   grep -q "FileVersion $version .*ProductVersion $version " <<<"$resource"
 check "version resource describes the program" grep -q "FileDescription Morvane: wraps" <<<"$resource"
+# Explorer shows a program's first icon group; it must be the icon the build drew.
+first_icon_is_ours() {
+  local first
+  first=$(wrestool -l --type=14 "$exe" | head -n 1 | grep -o -- '--name=[^ ]*')
+  wrestool -x --type=14 "$first" "$exe" >"$unpacked/first.ico" &&
+    cmp -s <(icotool -l "$unpacked/first.ico") <(icotool -l "$build/app/win32/morvane.ico") &&
+    mkdir "$unpacked/icons" && icotool -x -o "$unpacked/icons" "$unpacked/first.ico" &&
+    cmp -s "$unpacked"/icons/first_*_256x256x32.png "$build/app/win32/icon-256.png"
+}
+check "the first icon resource is the icon drawn from the SVG, 16 to 256 px" first_icon_is_ours
 windows_lines() { ! grep -qv $'\r$' "$1"; }
 for text in README.txt LICENSE.txt; do
   check "$text has Windows line ends" windows_lines "$unpacked/$name/$text"

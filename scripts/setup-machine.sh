@@ -15,6 +15,7 @@ packages=(
   libgtk-4-dev
   wmctrl
   weston
+  librsvg2-bin icoutils lintian desktop-file-utils appstream file
 )
 
 as_root() {

@@ -14,14 +14,7 @@ stamp="$root/.morvane-packages"
 binfmt_name=morvane-i386
 binfmt_dir=/proc/sys/fs/binfmt_misc
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-fail() {
-  echo "wine10-root: step '$1' failed: $2" >&2
-  exit 1
-}
+source "$(dirname "$0")/root-steps.sh"
 
 build_root() {
   local log="$root.log" staging="$root.staging"
