@@ -3,7 +3,8 @@
 # Debian 12 (the root that scripts/debian12-root.sh makes): apt installs DEB with the
 # dependencies it names; the program starts from its desktop entry's Exec line on a
 # virtual display under a window manager, without network; a window named "Morvane" must
-# appear, close through the window manager and the program must exit with code 0; then
+# appear, close through the window manager and the program must exit with code 0, and
+# `morvane --version` must name the package's version; then
 # `apt-get remove --purge` must leave no file of the package behind. Finally apt purges
 # every package that came with it, so that the root is as it was made. Runs everything in the
 # root with bubblewrap, nothing mounted on the host. Exits non-zero naming the failed step.
@@ -42,6 +43,7 @@ in_root -- "
   dpkg-query -W -f='\${Status}\n' morvane | grep -qx 'install ok installed'
   dpkg -L morvane >/tmp/package-files
   dpkg-query -W -f='\${Depends}\n' morvane | sed 's/^/install-proof: Depends: /'
+  [ \"\$(morvane --version)\" = \"morvane \$(dpkg-query -W -f='\${Version}' morvane)\" ]
 " || { tail -n 20 "$work/apt-install.log" >&2; fail "apt-get install"; }
 step_time "installed with apt, $(grep -c . "$work/package-files") paths"
 
@@ -50,7 +52,7 @@ step_time "installed with apt, $(grep -c . "$work/package-files") paths"
 headless=()
 while IFS= read -r setting; do
   headless+=(--setenv "${setting%%=*}" "${setting#*=}")
-done < <(grep -E '^[A-Z_]+=' "$source_dir/scripts/headless-gtk.env")
+done < <(grep -E '^[A-Z_][A-Z0-9_]*=' "$source_dir/scripts/headless-gtk.env")
 in_root --unshare-net --unshare-ipc --unshare-pid "${headless[@]}" -- "
   exec_line=\$(sed -n 's/^Exec=//p' /usr/share/applications/$id.desktop | sed 's/ %[a-zA-Z]//g')
   echo \"install-proof: Exec=\$exec_line\"
@@ -63,7 +65,7 @@ in_root --unshare-net --unshare-ipc --unshare-pid "${headless[@]}" -- "
   program=\$!
   window=
   for _ in \$(seq 200); do
-    window=\$(xdotool search --name '^Morvane\$' 2>/dev/null | head -n 1) && [ -n \"\$window\" ] && break
+    window=\$(xdotool search --onlyvisible --name '^Morvane\$' 2>/dev/null | head -n 1) && [ -n \"\$window\" ] && break
     sleep 0.1
   done
   [ -n \"\$window\" ] || { echo 'install-proof: no window named Morvane appeared'; cat /tmp/program.log; exit 1; }
