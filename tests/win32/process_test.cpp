@@ -15,9 +15,14 @@ std::string remote_text(HWND window) {
   return buffer;
 }
 
+// The window can be found while it is still being created: it counts once it has all
+// six controls.
 HWND wait_for_main_window() {
   for (int i = 0; i < 300; ++i) {
-    if (HWND window = FindWindowA("NORMAL0", "Morvane")) return window;
+    HWND window = FindWindowA("NORMAL0", "Morvane");
+    int controls = 0;
+    for (int id = IDC_TEXT; window && id <= IDC_END_LABEL; ++id) controls += !!GetDlgItem(window, id);
+    if (controls == 6) return window;
     Sleep(100);
   }
   return nullptr;
