@@ -2,7 +2,7 @@
 # debian12-root.sh ROOT: makes sure that ROOT holds a bare Debian 12 root, as a user's
 # machine without any -dev package has it, in which scripts/install-proof.sh installs the
 # Linux package: apt, a virtual display (xvfb), a window manager (openbox) and the tools
-# that find and close a window (xdotool, wmctrl), nothing of the build host. Builds the
+# that find, read and close a window (xdotool, xprop, wmctrl), nothing of the build host. Builds the
 # root when it is missing, was made from another package list, or no longer holds the
 # packages it was made with (a proof that stopped half-way). Needs root (or sudo). Stops
 # with a message naming the step and a non-zero exit when a step fails.
@@ -10,7 +10,7 @@ set -uo pipefail
 root=${1:?usage: debian12-root.sh ROOT}
 root=$(realpath -m "$root")
 
-packages=(xvfb xauth xdotool openbox wmctrl)
+packages=(xvfb xauth xdotool openbox wmctrl x11-utils)
 stamp="$root/.morvane-packages"
 # What dpkg holds once the root is made; a proof must leave the root with exactly this.
 installed="$root/.morvane-installed"
