@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "app/core/tag_command.h"
-#include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_report.h"
-#include "fuzz/input_record.h"
+#include "fuzz/runtime_target.h"
 #include "fuzz/string_reference.h"
 #include "runtime/strings/strings.h"
 
@@ -49,8 +48,6 @@ enum Op : uint8_t {
   kFreeAgain,    // str_free of a string released before, with no creation since
   kOpCount
 };
-
-InputRecord* g_record = nullptr;
 
 std::string hex(const std::string& bytes) {
   static const char digits[] = "0123456789abcdef";
@@ -354,7 +351,7 @@ class Session {
   }
 
   void check_channel() {
-    const std::string channel = g_record->take();
+    const std::string channel = fuzz_record().take();
     bool expected = channel.size() == expected_reports_ * kReport.size();
     for (size_t i = 0; expected && i < expected_reports_; i++) {
       expected = channel.compare(i * kReport.size(), kReport.size(), kReport) == 0;
@@ -415,25 +412,4 @@ class Session {
 
 }  // namespace
 
-// Every input allocates far less than this, so a released block stays in quarantine, and a
-// use after its release is caught, for the whole input; the default 256 MiB has the
-// allocator touch fresh pages all the time and slows the target down severalfold.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=16"; }
-
-// The record's files lie beside the target: strings_fuzz.last-input and
-// strings_fuzz.debug-channel.
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-  rt_init();
-  fuzz_keep_report_channel();
-  static InputRecord record((*argv)[0]);
-  g_record = &record;
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  g_record->begin(data, size);
-  FuzzInput in(data, size);
-  Session(in).run();
-  g_record->end();
-  return 0;
-}
+void fuzz_one_input(FuzzInput& in) { Session(in).run(); }

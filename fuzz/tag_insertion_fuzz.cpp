@@ -15,9 +15,8 @@
 #include <unordered_map>
 
 #include "app/gtk/tag_insertion.h"
-#include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_report.h"
-#include "fuzz/input_record.h"
+#include "fuzz/runtime_target.h"
 #include "runtime/strings/strings.h"
 
 namespace {
@@ -31,8 +30,9 @@ const char32_t kTricky[] = {0x301c, 0xff5e, 0x00a5, 0x005c, 0xff3c, 0x2212, 0xff
                             0x0080, 0x00ff, 0xfffd, 0xfeff, 0xfffc, 0x0000, 0x2252,  0x2261,
                             0x221a, 0x2235, 0x2170, 0x2460, 0x7e8a, 0x9ed1, 0x1f600, 0x2000b};
 
-InputRecord* g_record = nullptr;
-iconv_t g_to_cp932, g_from_cp932, g_from_utf32;
+const iconv_t g_to_cp932 = iconv_open("CP932", "UTF-8");
+const iconv_t g_from_cp932 = iconv_open("UTF-8", "CP932");
+const iconv_t g_from_utf32 = iconv_open("UTF-8", "UTF-32LE");
 
 // Runs one whole conversion of in; false where iconv refuses any of it.
 bool convert(iconv_t cd, std::string in, std::string& out) {
@@ -132,7 +132,7 @@ void check_click(FuzzInput& in) {
   const std::string click = "text " + codes(text) + ", selection " + std::to_string(anchor) +
                             " to " + std::to_string(cursor) + ", tags " + codes(start_tag) +
                             " and " + codes(end_tag);
-  if (rt_registry().count != live || !g_record->take().empty()) {
+  if (rt_registry().count != live || !fuzz_record().take().empty()) {
     fuzz_fail(click + ": the strings made are not all released, or one released twice");
   }
 
@@ -163,28 +163,4 @@ void check_click(FuzzInput& in) {
 
 }  // namespace
 
-// As in the strings target: a small quarantine still catches a use after release within one
-// input, and keeps the allocator from touching fresh pages all the time.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=16"; }
-
-// The record's files lie beside the target: tag_insertion_fuzz.last-input and
-// tag_insertion_fuzz.debug-channel.
-
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-  rt_init();
-  fuzz_keep_report_channel();
-  static InputRecord record((*argv)[0]);
-  g_record = &record;
-  g_to_cp932 = iconv_open("CP932", "UTF-8");
-  g_from_cp932 = iconv_open("UTF-8", "CP932");
-  g_from_utf32 = iconv_open("UTF-8", "UTF-32LE");
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  g_record->begin(data, size);
-  FuzzInput in(data, size);
-  check_click(in);
-  g_record->end();
-  return 0;
-}
+void fuzz_one_input(FuzzInput& in) { check_click(in); }
