@@ -72,9 +72,12 @@ in_root --unshare-net --unshare-ipc --unshare-pid "${headless[@]}" -- "
   echo \"install-proof: window \$window named \$(xdotool getwindowname \$window)\"
   # A dock groups the window with its menu entry by the class, and shows the icon that the
   # program found in the installed theme.
-  xprop -id \$window WM_CLASS | tee /dev/stderr | grep -q '\"$id\"\$' ||
+  class=\$(xprop -id \$window WM_CLASS)
+  echo \"install-proof: \$class\"
+  echo \"\$class\" | grep -q '\"$id\"\$' ||
     { echo 'install-proof: the window class is not the desktop id'; exit 1; }
-  xprop -id \$window _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | head -n 1 | grep . ||
+  xprop -id \$window _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | head -n 1 |
+    sed 's/^/install-proof: the window shows its icon, /' | grep . ||
     { echo 'install-proof: the window shows no icon'; exit 1; }
   wmctrl -i -c \"\$window\"
   status=0
