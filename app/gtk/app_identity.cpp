@@ -18,8 +18,8 @@ void name_windows() {
   gtk_window_set_default_icon_name(kApplicationId);
 }
 
-// Connected to a toplevel's "realize": on Wayland its app id is the id, not the program
-// name that GDK would give it.
+// Connected to a toplevel's "map", once GDK has made its Wayland toplevel (which takes
+// the program name as app id) and before its first frame: the app id is the id.
 void name_toplevel(GtkWidget* window, gpointer) {
   GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window));
   if (GDK_IS_WAYLAND_TOPLEVEL(surface)) {

@@ -13,7 +13,7 @@
 
 // The application's id: its desktop entry's name, Wayland app id, X11 window class and
 // icon name.
-constexpr char kApplicationId[] = "org.morvane.Morvane";
+constexpr char kApplicationId[] = MORVANE_APP_ID;
 
 // Before the display is opened: the program name, which GTK gives the accessibility bus as
 // the application's name and X11 as the windows' instance, is "Morvane".
@@ -23,7 +23,7 @@ void name_application();
 // name_windows: kApplicationId as the X11 window class and as the windows' icon, by its
 // name in the icon theme.
 void name_windows();
-// A toplevel's "realize" handler: on Wayland, kApplicationId as its app id.
+// A toplevel's "map" handler: on Wayland, kApplicationId as its app id.
 void name_toplevel(GtkWidget* window, gpointer);
 void create_font();
 void create_main_window();

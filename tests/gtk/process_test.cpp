@@ -4,7 +4,9 @@
 // 0. On Wayland, where no other client can see or close a window: its toplevel's title
 // and app id read from its own protocol log. And its options, which open no display.
 #include <gtest/gtest.h>
-// Xlib defines None, Bool and Status as macros, so it comes after GoogleTest.
+
+#include "app/gtk/startup.h"
+// Xlib defines None, Bool and Status as macros, so it comes after GoogleTest and GTK.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -21,8 +23,6 @@
 extern char** environ;
 
 namespace {
-
-constexpr char kAppId[] = "org.morvane.Morvane";
 
 bool on_wayland() { return g_strcmp0(std::getenv("GDK_BACKEND"), "wayland") == 0; }
 
@@ -74,7 +74,7 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
     XGetWindowAttributes(display, window, &attributes);
     EXPECT_EQ("408x360",
               std::to_string(attributes.width) + "x" + std::to_string(attributes.height));
-    EXPECT_EQ(std::string("Morvane, ") + kAppId, window_class(display, window));
+    EXPECT_EQ(std::string("Morvane, ") + kApplicationId, window_class(display, window));
     send_close_request(display, window);
   }
   int status = -1;
@@ -92,9 +92,10 @@ std::string missing_from(const std::string& log) {
   for (const char* request : {"-> xdg_toplevel@", ".set_title(\"Morvane\")"}) {
     if (log.find(request) == std::string::npos) missing += std::string(" ") + request;
   }
-  const std::string app_id = ".set_app_id(\"org.morvane.Morvane\")";
+  const std::string app_id = std::string(".set_app_id(\"") + kApplicationId + "\")";
   const size_t last = log.rfind(".set_app_id(");
-  if (last == std::string::npos || log.compare(last, app_id.size(), app_id)) missing += " " + app_id;
+  if (last == std::string::npos || log.compare(last, app_id.size(), app_id))
+    missing += " " + app_id;
   if (log.find(".attach(", log.find(".ack_configure(")) == std::string::npos)
     missing += " a buffer";
   return missing;
