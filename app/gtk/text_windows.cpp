@@ -26,11 +26,12 @@ FieldWindow::FieldWindow(std::string_view utf8) {
 // The text is converted in three slices, before, inside and after the selection, so that
 // the byte positions of the selection fall out of the conversion.
 TextViewWindow::TextViewWindow(std::string_view utf8, int anchor, int cursor) {
-  first_char_ = static_cast<size_t>(std::max(0, std::min(anchor, cursor)));
-  end_char_ = static_cast<size_t>(std::max(0, std::max(anchor, cursor))) - first_char_;
-  const size_t start = skip_chars(utf8, 0, first_char_);
-  const size_t end = skip_chars(utf8, start, end_char_);
-  end_char_ += first_char_;
+  size_t before = static_cast<size_t>(std::max(0, std::min(anchor, cursor)));
+  size_t selected = static_cast<size_t>(std::max(0, std::max(anchor, cursor))) - before;
+  const size_t start = skip_chars(utf8, 0, before);
+  const size_t end = skip_chars(utf8, start, selected);
+  first_char_ = before;
+  end_char_ = before + selected;
   append_cp932(utf8.substr(0, start), text_);
   start_byte_ = static_cast<int32_t>(std::min<size_t>(text_.size(), INT32_MAX));
   unfaithful_in_selection_ = append_cp932(utf8.substr(start, end - start), text_);
