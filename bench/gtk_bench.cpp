@@ -119,16 +119,11 @@ void measure_clicks() {
       rt_registry().count, kStringVariableCount, before, after, after - before);
 }
 
-// Sets each NAME=value line of the headless environment before GTK starts.
+// Sets each NAME=value of the headless environment before GTK starts.
 void set_headless_environment() {
-  std::string lines = MORVANE_HEADLESS_GTK_ENV;
-  for (size_t start = 0; start < lines.size();) {
-    size_t end = lines.find('\n', start);
-    if (end == std::string::npos) end = lines.size();
-    const std::string line = lines.substr(start, end - start);
-    const size_t eq = line.find('=');
-    setenv(line.substr(0, eq).c_str(), line.substr(eq + 1).c_str(), 1);
-    start = end + 1;
+  for (const std::string setting : {MORVANE_HEADLESS_GTK_ENV}) {
+    const size_t eq = setting.find('=');
+    setenv(setting.substr(0, eq).c_str(), setting.substr(eq + 1).c_str(), 1);
   }
 }
 
