@@ -3,6 +3,7 @@
 // beyond it have no code page 932 form.
 #include "app/gtk/cp932.h"
 
+#include <glib.h>
 #include <iconv.h>
 
 #include <cstdint>
@@ -42,27 +43,10 @@ ptrdiff_t convert(iconv_t cd, const char* in, size_t in_left, char* out, size_t 
   return to - out;
 }
 
-// The UTF-8 form of a character of the Basic Multilingual Plane; returns its length.
-int utf8_of(char32_t c, char* out) {
-  if (c < 0x80) {
-    out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xc0 | c >> 6);
-    out[1] = static_cast<char>(0x80 | (c & 0x3f));
-    return 2;
-  }
-  out[0] = static_cast<char>(0xe0 | c >> 12);
-  out[1] = static_cast<char>(0x80 | (c >> 6 & 0x3f));
-  out[2] = static_cast<char>(0x80 | (c & 0x3f));
-  return 3;
-}
-
 Form look_at(char32_t c) {
   Form form = {true, false, 0, {0, 0}};
-  char utf8[3], back[6];
-  int utf8_length = utf8_of(c, utf8);
+  char utf8[6], back[6];
+  int utf8_length = g_unichar_to_utf8(c, utf8);
   ptrdiff_t length = convert(converter(g_to_cp932, "CP932", "UTF-8"), utf8,
                              static_cast<size_t>(utf8_length), form.bytes, sizeof form.bytes);
   if (length <= 0) return form;
@@ -84,30 +68,17 @@ const Form& form_of(char32_t c) {
 
 }  // namespace
 
-// UTF-8 as RFC 3629 defines it: a lead byte that gives the length, continuation bytes of
-// six bits each, and neither overlong forms, surrogates nor values past U+10FFFF.
+// GLib's decoder, which takes only well-formed UTF-8 (no overlong forms, surrogates or
+// values past U+10FFFF); it reads a NUL byte as the end of a sequence, so that one is
+// taken here.
 char32_t next_char(std::string_view utf8, size_t& at) {
-  static const char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // by length
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(utf8[i]); };
-  const unsigned char lead = byte(at);
-  if (lead < 0x80) {
-    at++;
-    return lead;
-  }
-  size_t length = lead < 0xc2 ? 0 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : lead < 0xf5 ? 4 : 0;
-  char32_t c = lead & (0xff >> (length + 1));
-  for (size_t i = 1; i < length; i++) {
-    if (at + i >= utf8.size() || (byte(at + i) & 0xc0) != 0x80) {
-      length = 0;
-      break;
-    }
-    c = c << 6 | (byte(at + i) & 0x3f);
-  }
-  if (length == 0 || c < kLeast[length] || c > 0x10ffff || (c >= 0xd800 && c < 0xe000)) {
+  const char* p = utf8.data() + at;
+  const gunichar c = *p ? g_utf8_get_char_validated(p, static_cast<gssize>(utf8.size() - at)) : 0;
+  if (c == static_cast<gunichar>(-1) || c == static_cast<gunichar>(-2)) {
     at++;
     return 0xfffd;
   }
-  at += length;
+  at += static_cast<size_t>(g_utf8_next_char(p) - p);
   return c;
 }
 

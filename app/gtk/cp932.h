@@ -1,5 +1,5 @@
 // Code page 932 at the edge of the GTK front-end: GTK's texts are UTF-8, the runtime's
-// strings hold code page 932. Plain functions over the standard library and iconv.
+// strings hold code page 932. Plain functions over the standard library, GLib and iconv.
 #pragma once
 
 #include <cstddef>
