@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/gtk/app_identity.h"
+#include "app/gtk/app_main.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
-#include "app/gtk/startup.h"
 #include "bench/ratio_reporter.h"
 
 namespace {
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gtk_bench: cannot open the display; it needs one\n");
     return 1;
   }
-  create_font();
+  create_style();
   create_main_window();
   initialize_benchmarks(&argc, argv);
   RatioReporter reporter;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/tag_command.h"
+#include "app/core/wrap_selection.h"
 #include "bench/ratio_reporter.h"
 
 namespace {

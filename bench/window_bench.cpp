@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/win32/app_main.h"
 #include "app/win32/globals.h"
-#include "app/win32/startup.h"
 
 namespace {
 

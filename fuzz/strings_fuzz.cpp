@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/tag_command.h"
+#include "app/core/wrap_selection.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"
 #include "fuzz/string_reference.h"

@@ -5,9 +5,11 @@
 
 #include <cstring>
 
+#include "app/core/layout.h"
+
 namespace {
 
-HWND find_main_window() { return FindWindowA("NORMAL0", "Morvane"); }
+HWND find_main_window() { return FindWindowA(kMainWindowClass, kWindowCaption); }
 
 }  // namespace
 

@@ -5,7 +5,8 @@
 
 constexpr int kStringVariableCount = 32;
 
-// Each holds an empty string from start-up on; nothing else reads or writes them.
+// Each holds an empty string from start-up on; nothing else reads or writes them
+// (docs/deliberate.md, "The 32 string variables").
 extern RtString g_string_vars[kStringVariableCount];
 
 // Gives the 32 variables their first values, str_new(0), in index order: right after

@@ -1,14 +1,13 @@
-// How desktops know the running program: one id for its desktop entry, its Wayland app
-// id, its X11 window class and its icon in the theme; one name for people.
+#include "app/gtk/app_identity.h"
+
 #include <gdk/wayland/gdkwayland.h>
 #include <gdk/x11/gdkx.h>
-#include <gtk/gtk.h>
 
-#include "app/gtk/startup.h"
+#include "app/core/layout.h"
 
-// GTK 4.8 gives the accessibility bus the program name as the application's name, and
-// X11 the same name as the windows' instance.
-void name_application() { g_set_prgname("Morvane"); }
+// The name people know it by, its caption. GTK 4.8 gives the accessibility bus the
+// program name as the application's name, and X11 the same name as the windows' instance.
+void name_application() { g_set_prgname(kWindowCaption); }
 
 // GDK would derive the X11 class from the program name; the desktop entry's
 // StartupWMClass needs the id.

@@ -1,7 +1,12 @@
+#include "app/gtk/app_main.h"
+
+#include <gtk/gtk.h>
+
 #include <cstdlib>
 
+#include "app/gtk/app_identity.h"
 #include "app/gtk/globals.h"
-#include "app/gtk/startup.h"
+#include "app/gtk/main_window.h"
 #include "app/gtk/stop_dialog.h"
 
 namespace {
@@ -10,7 +15,7 @@ namespace {
 // exactly half as wide as its full-width ones, or the system's monospaced font where it
 // is missing. The tag fields give up the theme's minimum height, and the button some of
 // its padding, to fit their places.
-constexpr char kFontStyle[] =
+constexpr char kStyle[] =
     ".morvane-control { font-family: IPAGothic, monospace; font-size: 16px; }\n"
     "entry.morvane-control { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
     "button.morvane-control { padding-left: 4px; padding-right: 4px; }\n"
@@ -18,10 +23,10 @@ constexpr char kFontStyle[] =
 
 }  // namespace
 
-void create_font() {
-  g_font = gtk_css_provider_new();
-  gtk_css_provider_load_from_data(g_font, kFontStyle, -1);
-  gtk_style_context_add_provider_for_display(gdk_display_get_default(), GTK_STYLE_PROVIDER(g_font),
+void create_style() {
+  g_style = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(g_style, kStyle, -1);
+  gtk_style_context_add_provider_for_display(gdk_display_get_default(), GTK_STYLE_PROVIDER(g_style),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
@@ -39,7 +44,7 @@ void app_main() {
   name_application();
   if (!gtk_init_check()) plat_fatal("Morvane: cannot open the display");
   name_windows();
-  create_font();
+  create_style();
   create_main_window();
   run_main_loop();
   std::exit(0);
@@ -47,14 +52,14 @@ void app_main() {
 
 void on_destroy() {
   g_main_window = nullptr;
-  release_font();
+  release_style();
   g_quit_posted = true;
   g_main_context_wakeup(nullptr);
 }
 
-void release_font() {
+void release_style() {
   gtk_style_context_remove_provider_for_display(gdk_display_get_default(),
-                                                GTK_STYLE_PROVIDER(g_font));
-  g_object_unref(g_font);
-  g_font = nullptr;
+                                                GTK_STYLE_PROVIDER(g_style));
+  g_object_unref(g_style);
+  g_style = nullptr;
 }

@@ -1,5 +1,5 @@
 #include "app/gtk/globals.h"
 
-GtkCssProvider* g_font;
+GtkCssProvider* g_style;
 GtkWidget* g_main_window;
 bool g_quit_posted;

@@ -1,41 +1,36 @@
 #include "app/gtk/main_window.h"
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/gtk/app_identity.h"
+#include "app/gtk/app_main.h"
 #include "app/gtk/focus_order.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/insert_tags.h"
-#include "app/gtk/startup.h"
+#include "app/gtk/utf8.h"
 
 namespace {
 
 enum class Kind { multi_line_text, button, single_line_text, label };
 
-struct ControlSpec {
+// The GTK column of the layout: each control's widget kind, in the layout's order.
+struct GtkControl {
   int id;
   Kind kind;
-  const char* text;
-  int x, y, width, height;
 };
 
-// The six controls in the order of creation, then the message line; positions in the
-// window's content area.
-const ControlSpec kControls[] = {
-    {IDC_TEXT, Kind::multi_line_text, "", 34, 21, 330, 206},
-    {IDC_INSERT, Kind::button, "タグ挿入", 275, 244, 89, 69},
-    {IDC_START_TAG, Kind::single_line_text, "", 122, 245, 142, 26},
-    {IDC_END_TAG, Kind::single_line_text, "", 122, 287, 142, 26},
-    {IDC_START_LABEL, Kind::label, "開始タグ", 34, 245, 82, 26},
-    {IDC_END_LABEL, Kind::label, "終了タグ", 34, 287, 82, 26},
+constexpr GtkControl kGtkControls[kControlCount] = {
+    {IDC_TEXT, Kind::multi_line_text},       {IDC_INSERT, Kind::button},
+    {IDC_START_TAG, Kind::single_line_text}, {IDC_END_TAG, Kind::single_line_text},
+    {IDC_START_LABEL, Kind::label},          {IDC_END_LABEL, Kind::label},
 };
-const ControlSpec kMessageLine = {IDC_MESSAGE_LINE, Kind::label, "", 34, 321, 330, 34};
 
-// Tab moves in reading order: the text, the two tags, then the button.
-const int kTabOrder[] = {IDC_TEXT, IDC_START_TAG, IDC_END_TAG, IDC_INSERT};
-
-// The name that assistive technologies give the text; the button is named by its caption
-// and each tag field by the label before it.
-constexpr char kTextName[] = "テキスト";
-const int kLabelOf[][2] = {{IDC_START_TAG, IDC_START_LABEL}, {IDC_END_TAG, IDC_END_LABEL}};
+constexpr bool same_order() {
+  for (int i = 0; i < kControlCount; ++i) {
+    if (kGtkControls[i].id != kControls[i].id) return false;
+  }
+  return true;
+}
+static_assert(same_order(), "the GTK column follows the layout's order");
 
 constexpr char kIdKey[] = "morvane-control-id";
 
@@ -72,8 +67,8 @@ GtkWidget* frame_of(GtkWidget* widget) {
   return frame;
 }
 
-GtkWidget* place(GtkWidget* fixed, const ControlSpec& c) {
-  GtkWidget* widget = make_widget(c.kind, c.text);
+GtkWidget* place(GtkWidget* fixed, const ControlPlace& c, Kind kind) {
+  GtkWidget* widget = make_widget(kind, utf8_of_cp932(c.text).c_str());
   g_object_set_data(G_OBJECT(widget), kIdKey, GINT_TO_POINTER(c.id));
   GtkWidget* frame = frame_of(widget);
   gtk_widget_set_size_request(frame, c.width, c.height);
@@ -96,9 +91,9 @@ GtkWidget* placed(GtkWidget* widget) {
 
 void name_controls() {
   gtk_accessible_update_property(GTK_ACCESSIBLE(control(IDC_TEXT)), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                 kTextName, -1);
-  for (const auto& pair : kLabelOf) {
-    gtk_label_set_mnemonic_widget(GTK_LABEL(control(pair[1])), control(pair[0]));
+                                 utf8_of_cp932(kTextName).c_str(), -1);
+  for (const FieldLabel& pair : kFieldLabels) {
+    gtk_label_set_mnemonic_widget(GTK_LABEL(control(pair.label)), control(pair.field));
   }
 }
 
@@ -119,10 +114,10 @@ void on_create(GtkWidget* window) {
   g_main_window = window;
   GtkWidget* fixed = focus_order_fixed_new();
   gtk_window_set_child(GTK_WINDOW(window), fixed);
-  for (const ControlSpec& c : kControls) {
-    gtk_widget_add_css_class(place(fixed, c), "morvane-control");
+  for (int i = 0; i < kControlCount; ++i) {
+    gtk_widget_add_css_class(place(fixed, kControls[i], kGtkControls[i].kind), "morvane-control");
   }
-  GtkWidget* message_line = place(fixed, kMessageLine);
+  GtkWidget* message_line = place(fixed, kMessageLine, Kind::label);
   gtk_widget_add_css_class(message_line, "morvane-message");
   gtk_label_set_wrap(GTK_LABEL(message_line), TRUE);
   gtk_label_set_wrap_mode(GTK_LABEL(message_line), PANGO_WRAP_WORD_CHAR);
@@ -136,8 +131,8 @@ void on_create(GtkWidget* window) {
 // The signal wiring only dispatches to the handlers above.
 void create_main_window() {
   GtkWidget* window = gtk_window_new();
-  gtk_window_set_title(GTK_WINDOW(window), "Morvane");
-  gtk_window_set_default_size(GTK_WINDOW(window), 408, 360);
+  gtk_window_set_title(GTK_WINDOW(window), kWindowCaption);
+  gtk_window_set_default_size(GTK_WINDOW(window), kWindowWidth, kWindowHeight);
   on_create(window);
   g_signal_connect(control(IDC_INSERT), "clicked", G_CALLBACK(on_insert_clicked), nullptr);
   g_signal_connect(window, "map", G_CALLBACK(name_toplevel), nullptr);

@@ -1,10 +1,11 @@
-// The main window: its controls, found by id, and its message line.
+// The main window: its making, its controls found by id, and its message line.
 #pragma once
 
 #include <gtk/gtk.h>
 
-// The line under the controls where the window says why a click changed nothing.
-constexpr int IDC_MESSAGE_LINE = 1006;
+// Creates and presents the main window with its six controls and the message line below
+// them, at the layout's places, and records it in g_main_window.
+void create_main_window();
 
 // Returns the main window's control with this id (for IDC_TEXT the text view itself, not
 // its scrolled frame); null when there is no such control or no main window. Looked up

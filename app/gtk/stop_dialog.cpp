@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "app/core/stop_notice.h"
-#include "app/gtk/cp932.h"
 #include "app/gtk/globals.h"
+#include "app/gtk/utf8.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
+#include "app/win32/app_main.h"
+
+#include "app/core/layout.h"
 #include "app/win32/globals.h"
 #include "app/win32/main_window.h"
-#include "app/win32/startup.h"
 #include "app/win32/stop_box.h"
 
 namespace {
-
-constexpr char kMainClass[] = "NORMAL0";
-constexpr char kDialogClass[] = "NORMALDLG";
 
 // The record is 48 bytes in the 32-bit program; the 64-bit build's is wider.
 static_assert(sizeof(void*) != 4 || sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA of 48 bytes");
@@ -32,19 +31,22 @@ void register_class(const char* name, WNDPROC procedure) {
 void create_gdi_objects() {
   g_font = CreateFontA(-19, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_STRING_PRECIS,
                        CLIP_STROKE_PRECIS, DRAFT_QUALITY, FIXED_PITCH | FF_DONTCARE, "FixedSys");
+  // Held as a double (docs/deliberate.md, "The brush held as a double").
   HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   g_face_brush = static_cast<double>(static_cast<int32_t>(reinterpret_cast<intptr_t>(brush)));
 }
 
+// The first is registered and never used (docs/deliberate.md, "The class nobody uses").
 void register_window_classes() {
-  register_class(kDialogClass, dlg_wnd_proc);
-  register_class(kMainClass, main_wnd_proc);
+  register_class(kDialogWindowClass, dlg_wnd_proc);
+  register_class(kMainWindowClass, main_wnd_proc);
 }
 
 // The window procedure records the handle in g_main_hwnd while it handles WM_CREATE.
 void create_main_window() {
-  CreateWindowExA(0, kMainClass, "Morvane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                  CW_USEDEFAULT, 408, 360, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  CreateWindowExA(0, kMainWindowClass, kWindowCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                  CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, nullptr,
+                  GetModuleHandleA(nullptr), nullptr);
 }
 
 int32_t run_message_loop() {

@@ -1,38 +1,46 @@
 #include "app/win32/main_window.h"
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/win32/app_main.h"
 #include "app/win32/globals.h"
 #include "app/win32/insert_tags.h"
-#include "app/win32/startup.h"
 
 namespace {
 
-struct ControlSpec {
+// The Windows columns of the layout: each control's class and styles, in the layout's
+// order. No style carries more than these bits: no automatic scrolling, no tab stops.
+struct Win32Control {
   int id;
   const char* class_name;
-  const char* text;
   DWORD ex_style;
   DWORD style;
-  int x, y, width, height;
 };
 
-// The six controls in the order of creation; positions in client coordinates.
-// Texts are code page 932: タグ挿入, 開始タグ, 終了タグ.
-const ControlSpec kControls[] = {
-    {IDC_TEXT, "EDIT", "", WS_EX_CLIENTEDGE, 0x50200004, 34, 21, 330, 206},
-    {IDC_INSERT, "BUTTON", "\x83\x5e\x83\x4f\x91\x7d\x93\xfc", 0, 0x50000000, 275, 244, 89, 69},
-    {IDC_START_TAG, "EDIT", "", WS_EX_CLIENTEDGE, 0x50000000, 122, 245, 142, 26},
-    {IDC_END_TAG, "EDIT", "", WS_EX_CLIENTEDGE, 0x50000000, 122, 287, 142, 26},
-    {IDC_START_LABEL, "STATIC", "\x8a\x4a\x8e\x6e\x83\x5e\x83\x4f", 0, 0x50000000, 34, 245, 82, 26},
-    {IDC_END_LABEL, "STATIC", "\x8f\x49\x97\xb9\x83\x5e\x83\x4f", 0, 0x50000000, 34, 287, 82, 26},
+constexpr Win32Control kWin32Controls[kControlCount] = {
+    {IDC_TEXT, "EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE},
+    {IDC_INSERT, "BUTTON", 0, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON},
+    {IDC_START_TAG, "EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_LEFT},
+    {IDC_END_TAG, "EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_LEFT},
+    {IDC_START_LABEL, "STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT},
+    {IDC_END_LABEL, "STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT},
 };
+
+constexpr bool same_order() {
+  for (int i = 0; i < kControlCount; ++i) {
+    if (kWin32Controls[i].id != kControls[i].id) return false;
+  }
+  return true;
+}
+static_assert(same_order(), "the Windows columns follow the layout's order");
 
 // Records the window and builds the controls, each with the application's font.
 void on_create(HWND window) {
   g_main_hwnd = window;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (const ControlSpec& c : kControls) {
-    CreateWindowExA(c.ex_style, c.class_name, c.text, c.style, c.x, c.y, c.width, c.height, window,
+  for (int i = 0; i < kControlCount; ++i) {
+    const ControlPlace& c = kControls[i];
+    const Win32Control& w = kWin32Controls[i];
+    CreateWindowExA(w.ex_style, w.class_name, c.text, w.style, c.x, c.y, c.width, c.height, window,
                     reinterpret_cast<HMENU>(static_cast<intptr_t>(c.id)), instance, nullptr);
     SendMessageA(GetDlgItem(window, c.id), WM_SETFONT, reinterpret_cast<WPARAM>(g_font), 0);
   }

@@ -61,7 +61,7 @@ std::vector<RtString> string_variables() {
 }
 
 void MainWindowTest::SetUp() {
-  create_font();
+  create_style();
   create_main_window();
   ASSERT_TRUE(wait_until([] { return gtk_widget_get_width(control(IDC_TEXT)) > 0; }))
       << "the main window was not laid out";

@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/gtk/app_identity.h"
+#include "app/gtk/app_main.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
-#include "app/gtk/startup.h"
 #include "tests/support/runtime_support.h"
 
 GtkTextBuffer* text_buffer();

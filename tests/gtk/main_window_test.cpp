@@ -116,13 +116,13 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
       << "the focus at first, after four Tabs, then after four Shift+Tabs";
 }
 
-// A close request destroys the window, releases the font and ends the main loop.
+// A close request destroys the window, releases the style and ends the main loop.
 TEST_F(MainWindowTest, CloseDestroysTheWindowAndEndsTheLoop) {
-  GtkCssProvider* font = g_font;
-  g_object_add_weak_pointer(G_OBJECT(font), reinterpret_cast<gpointer*>(&font));
+  GtkCssProvider* style = g_style;
+  g_object_add_weak_pointer(G_OBJECT(style), reinterpret_cast<gpointer*>(&style));
   gtk_window_close(GTK_WINDOW(g_main_window));
   EXPECT_EQ(nullptr, g_main_window);
-  EXPECT_EQ(nullptr, font) << "the font is released";
+  EXPECT_EQ(nullptr, style) << "the style is released";
   EXPECT_EQ(0, run_main_loop()) << "the loop ends at once";
 }
 

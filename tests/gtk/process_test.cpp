@@ -5,7 +5,7 @@
 // and app id read from its own protocol log. And its options, which open no display.
 #include <gtest/gtest.h>
 
-#include "app/gtk/startup.h"
+#include "app/gtk/app_identity.h"
 // Xlib defines None, Bool and Status as macros, so it comes after GoogleTest and GTK.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
+#include "app/win32/app_main.h"
 #include "app/win32/globals.h"
 #include "app/win32/main_window.h"
-#include "app/win32/startup.h"
 #include "tests/support/runtime_support.h"
 
 // A call to the system that the program made, recorded by the import hooks.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/core/controls.h"
+#include "app/core/layout.h"
 #include "tests/support/runtime_support.h"
 
 namespace {
@@ -21,7 +21,8 @@ HWND wait_for_main_window() {
   for (int i = 0; i < 300; ++i) {
     HWND window = FindWindowA("NORMAL0", "Morvane");
     int controls = 0;
-    for (int id = IDC_TEXT; window && id <= IDC_END_LABEL; ++id) controls += !!GetDlgItem(window, id);
+    for (int id = IDC_TEXT; window && id <= IDC_END_LABEL; ++id)
+      controls += !!GetDlgItem(window, id);
     if (controls == 6) return window;
     Sleep(100);
   }

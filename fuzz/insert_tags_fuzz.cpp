@@ -1,10 +1,11 @@
-// libFuzzer target for the GTK program's Insert-tag computation: arbitrary Unicode texts
-// and tags, with extra weight on the characters that code page 932 gives back as others,
-// cannot hold at all, or holds twice, and on line breaks; the selection in characters,
-// either way round. Against a plain reference: either the text becomes the text before
-// the selection + start tag + selection + end tag + the text after it, or the click is
-// refused, naming the first character of the start tag, the end tag or the selection that
-// does not read back unchanged from code page 932.
+// libFuzzer target for the Insert-tag command over Unicode texts, as the GTK program and
+// the web page run it: arbitrary texts and tags of any code points, surrogates included
+// (a browser's text may hold unpaired ones), with extra weight on the characters that
+// code page 932 gives back as others, cannot hold at all, or holds twice, and on line
+// breaks; the selection in characters, either way round. Against a plain reference: either the text
+// becomes the text before the selection + start tag + selection + end tag + the text after it, or
+// the click is refused, naming the first character of the start tag, the end tag or the selection
+// that does not read back unchanged from code page 932.
 #include <iconv.h>
 
 #include <algorithm>
@@ -14,7 +15,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/gtk/tag_insertion.h"
+#include "app/core/insert_tags_unicode.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"
 #include "runtime/strings/strings.h"
@@ -30,9 +31,8 @@ const char32_t kTricky[] = {0x301c, 0xff5e, 0x00a5, 0x005c, 0xff3c, 0x2212, 0xff
                             0x0080, 0x00ff, 0xfffd, 0xfeff, 0xfffc, 0x0000, 0x2252,  0x2261,
                             0x221a, 0x2235, 0x2170, 0x2460, 0x7e8a, 0x9ed1, 0x1f600, 0x2000b};
 
-const iconv_t g_to_cp932 = iconv_open("CP932", "UTF-8");
-const iconv_t g_from_cp932 = iconv_open("UTF-8", "CP932");
-const iconv_t g_from_utf32 = iconv_open("UTF-8", "UTF-32LE");
+const iconv_t g_to_cp932 = iconv_open("CP932", "UTF-32LE");
+const iconv_t g_from_cp932 = iconv_open("UTF-32LE", "CP932");
 
 // Runs one whole conversion of in; false where iconv refuses any of it.
 bool convert(iconv_t cd, std::string in, std::string& out) {
@@ -45,12 +45,9 @@ bool convert(iconv_t cd, std::string in, std::string& out) {
   return whole && in_left == 0;
 }
 
-std::string utf8(const std::u32string& s) {
-  std::string utf32, out;
-  for (char32_t c : s) {
-    for (int shift = 0; shift < 32; shift += 8) utf32 += static_cast<char>(c >> shift);
-  }
-  if (!convert(g_from_utf32, utf32, out)) fuzz_fail("iconv cannot write the text as UTF-8");
+std::string utf32(char32_t c) {
+  std::string out;
+  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>(c >> shift);
   return out;
 }
 
@@ -61,8 +58,8 @@ bool survives_cp932(char32_t c) {
   auto [it, added] = known.try_emplace(c, false);
   std::string cp932, back;
   if (added) {
-    it->second = convert(g_to_cp932, utf8({c}), cp932) && convert(g_from_cp932, cp932, back) &&
-                 back == utf8({c});
+    it->second = convert(g_to_cp932, utf32(c), cp932) && convert(g_from_cp932, cp932, back) &&
+                 back == utf32(c);
   }
   return it->second;
 }
@@ -78,8 +75,8 @@ std::string codes(const std::u32string& s) {
 }
 
 // Appends one character: ASCII, a line break (LF, CR LF or a lone CR), kana, a CJK
-// ideograph (many of which code page 932 lacks), one of kTricky, or any scalar value of
-// any plane.
+// ideograph (many of which code page 932 lacks), one of kTricky, or any code point of any
+// plane, a lone surrogate included.
 void take_char(FuzzInput& in, std::u32string& out) {
   const int kind = in.take<uint8_t>() % 8;
   const char32_t v = in.take<uint16_t>();
@@ -94,8 +91,7 @@ void take_char(FuzzInput& in, std::u32string& out) {
   } else if (kind < 7) {
     out += kTricky[v % std::size(kTricky)];
   } else {
-    const char32_t c = (char32_t{in.take<uint8_t>()} << 16 | v) % 0x110000;
-    out += c >= 0xd800 && c < 0xe000 ? c + 0x800 : c;
+    out += (char32_t{in.take<uint8_t>()} << 16 | v) % 0x110000;
   }
 }
 
@@ -106,8 +102,8 @@ std::u32string take_text(FuzzInput& in, size_t count) {
   return out;
 }
 
-std::string outcome(char32_t refused, TagPlace place, const std::string& text) {
-  if (!refused) return "the text '" + text + "'";
+std::string outcome(char32_t refused, TagPlace place, const std::u32string& text) {
+  if (!refused) return "the text " + codes(text);
   return "the refusal of " + codes({refused}) + " in place " + std::to_string(int(place));
 }
 
@@ -127,8 +123,7 @@ void check_click(FuzzInput& in) {
   const std::u32string selected = text.substr(first, end - first);
 
   const int32_t live = rt_registry().count;
-  const TagInsertion edit =
-      tag_insertion(utf8(text), anchor, cursor, utf8(start_tag), utf8(end_tag));
+  const TagEdit edit = insert_tags(text, anchor, cursor, start_tag, end_tag);
   const std::string click = "text " + codes(text) + ", selection " + std::to_string(anchor) +
                             " to " + std::to_string(cursor) + ", tags " + codes(start_tag) +
                             " and " + codes(end_tag);
@@ -146,14 +141,13 @@ void check_click(FuzzInput& in) {
   const TagPlace place = at < start_tag.size()                    ? TagPlace::kStartTag
                          : at < start_tag.size() + end_tag.size() ? TagPlace::kEndTag
                                                                   : TagPlace::kSelection;
-  const std::string expected =
-      refused ? ""
-              : utf8(text.substr(0, first) + start_tag + selected + end_tag + text.substr(end));
-  std::string actual;
+  const std::u32string expected =
+      refused ? U"" : text.substr(0, first) + start_tag + selected + end_tag + text.substr(end);
+  std::u32string actual;
   if (!edit.refused && edit.first <= edit.end && edit.end <= text.size()) {
-    actual = utf8(text.substr(0, edit.first)) + edit.replacement + utf8(text.substr(edit.end));
+    actual = text.substr(0, edit.first) + edit.replacement + text.substr(edit.end);
   } else if (!edit.refused) {
-    actual = "characters " + std::to_string(edit.first) + " to " + std::to_string(edit.end);
+    actual = U"<the characters out of the text>";
   }
   if (edit.refused != refused || (refused && edit.place != place) || actual != expected) {
     fuzz_fail(click + ": expected " + outcome(refused, place, expected) + ", got " +

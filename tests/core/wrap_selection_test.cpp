@@ -1,5 +1,6 @@
 // The tag computation on runtime strings.
-#include "app/core/tag_command.h"
+#include "app/core/wrap_selection.h"
+
 #include "tests/support/runtime_support.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The computation of the Insert-tag command: the selection of the text becomes start tag +
-// selection + end tag. Every front-end runs its command through it.
+// selection + end tag.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,70 @@
+// The main window as every front-end lays it out: the controls' ids, texts, places and
+// sizes, the window's caption and size, the window class names, the Tab order and the
+// names that assistive technologies read. A front-end adds only its own columns (the
+// Win32 class and styles, the GTK widget kind); its tests keep their own copy of the
+// values, as the independent check.
+#pragma once
+
+constexpr int IDC_TEXT = 1000;
+constexpr int IDC_INSERT = 1001;
+constexpr int IDC_START_TAG = 1002;
+constexpr int IDC_END_TAG = 1003;
+constexpr int IDC_START_LABEL = 1004;
+constexpr int IDC_END_LABEL = 1005;
+// The line under the controls where the front-ends that can refuse a click (GTK, the web
+// page) say why it changed nothing. The Windows program has none.
+constexpr int IDC_MESSAGE_LINE = 1006;
+
+struct ControlPlace {
+  int id;
+  const char* text;         // code page 932
+  int x, y, width, height;  // pixels; x and y from the top left of the client area
+};
+
+constexpr int kControlCount = 6;
+
+// The six controls in the order in which they are made. The texts are タグ挿入, 開始タグ
+// and 終了タグ. The button's right edge is the text edit's: both end at x = 364.
+inline constexpr ControlPlace kControls[kControlCount] = {
+    {IDC_TEXT, "", 34, 21, 330, 206},
+    {IDC_INSERT, "\x83\x5e\x83\x4f\x91\x7d\x93\xfc", 275, 244, 89, 69},
+    {IDC_START_TAG, "", 122, 245, 142, 26},
+    {IDC_END_TAG, "", 122, 287, 142, 26},
+    {IDC_START_LABEL, "\x8a\x4a\x8e\x6e\x83\x5e\x83\x4f", 34, 245, 82, 26},
+    {IDC_END_LABEL, "\x8f\x49\x97\xb9\x83\x5e\x83\x4f", 34, 287, 82, 26},
+};
+
+// Below the button and the end-tag row, as wide as the text edit.
+inline constexpr ControlPlace kMessageLine = {IDC_MESSAGE_LINE, "", 34, 321, 330, 34};
+
+// Returns the place of the control with this id, of the six or the message line; null
+// for any other id.
+constexpr const ControlPlace* place_of(int id) {
+  for (const ControlPlace& c : kControls) {
+    if (c.id == id) return &c;
+  }
+  return id == kMessageLine.id ? &kMessageLine : nullptr;
+}
+
+inline constexpr char kWindowCaption[] = "Morvane";
+// The outer size of the main window, frame included, in pixels.
+constexpr int kWindowWidth = 408;
+constexpr int kWindowHeight = 360;
+
+// The Windows program's two window classes: the main window's, and one that is
+// registered and never used (docs/deliberate.md, "The class nobody uses").
+inline constexpr char kMainWindowClass[] = "NORMAL0";
+inline constexpr char kDialogWindowClass[] = "NORMALDLG";
+
+// Where the front-end moves the focus with Tab (GTK, the web page): reading order. The
+// Windows program's controls have no tab stops (docs/deliberate.md, "Tab").
+inline constexpr int kTabOrder[] = {IDC_TEXT, IDC_START_TAG, IDC_END_TAG, IDC_INSERT};
+
+// The name that assistive technologies give the text edit, テキスト. The button is named
+// by its caption and each tag field by its label.
+inline constexpr char kTextName[] = "\x83\x65\x83\x4c\x83\x58\x83\x67";
+struct FieldLabel {
+  int field, label;
+};
+inline constexpr FieldLabel kFieldLabels[] = {{IDC_START_TAG, IDC_START_LABEL},
+                                              {IDC_END_TAG, IDC_END_LABEL}};
