@@ -4,27 +4,26 @@
 # tests ran (with its icon and version resource), README.txt and LICENSE.txt with Windows line ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/lib.sh
+source scripts/lib.sh
 build=build/win32
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+load_project "$build"
+version=$MORVANE_VERSION
 name=Morvane-$version-win32
 zip=$build/$name.zip
-failed=0
-check() {  # check DESCRIPTION COMMAND...
-  if "${@:2}"; then echo "package: $1: ok"; else echo "package: $1: FAILED"; failed=1; fi
-}
 
-[ -f "$zip" ] || { echo "package: $zip is missing"; exit 1; }
+[ -f "$zip" ] || fail "find the package" "$zip is missing"
 contents=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 expected="$name/LICENSE.txt $name/Morvane.exe $name/README.txt "
-echo "package: contents: expected [$expected], actual [$contents]"
-[ "$contents" = "$expected" ] || failed=1
+check "holds exactly [$expected], has [$contents]" test "$contents" = "$expected"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip")
 exe=$unpacked/$name/Morvane.exe
 check "Morvane.exe is the program the tests ran" cmp -s "$exe" "$build/app/win32/Morvane.exe"
-check "Morvane.exe is stripped" sh -c "i686-w64-mingw32-objdump -t '$exe' | grep -q 'no symbols'"
+stripped() { i686-w64-mingw32-objdump -t "$exe" | grep -q 'no symbols'; }
+check "Morvane.exe is stripped" stripped
 resource=$(strings -el "$exe" | tr '\n' ' ')
 check "version resource names the product" grep -q "ProductName Morvane " <<<"$resource"
 check "version resource carries version $version" \
@@ -44,7 +43,7 @@ windows_lines() { ! grep -qv $'\r$' "$1"; }
 for text in README.txt LICENSE.txt; do
   check "$text has Windows line ends" windows_lines "$unpacked/$name/$text"
 done
-check "README.txt says how to start it and names code page 932" \
-  sh -c "grep -q 'Start Morvane.exe' '$unpacked/$name/README.txt' && grep -q 'code page 932' '$unpacked/$name/README.txt'"
+says_how() { grep -q 'Start Morvane.exe' "$1" && grep -q 'code page 932' "$1"; }
+check "README.txt says how to start it and names code page 932" says_how "$unpacked/$name/README.txt"
 check "LICENSE.txt is the MIT licence" grep -q '^MIT License' "$unpacked/$name/LICENSE.txt"
-exit "$failed"
+exit "$check_failed"

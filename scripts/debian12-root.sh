@@ -15,7 +15,8 @@ stamp="$root/.morvane-packages"
 # What dpkg holds once the root is made; a proof must leave the root with exactly this.
 installed="$root/.morvane-installed"
 
-source "$(dirname "$0")/root-steps.sh"
+# shellcheck source=scripts/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 build_root() {
   local log="$root.log" staging="$root.staging"

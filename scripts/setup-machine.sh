@@ -16,11 +16,11 @@ packages=(
   wmctrl
   weston
   librsvg2-bin icoutils lintian desktop-file-utils appstream file
+  shellcheck
 )
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
+# shellcheck source=scripts/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced. start_virtual_display: when no display is set, starts a virtual one (Xvfb) and
 # exports DISPLAY; stop_virtual_display stops the one that was started, if any, and the
 # window manager started on it.

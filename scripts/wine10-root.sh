@@ -14,7 +14,8 @@ stamp="$root/.morvane-packages"
 binfmt_name=morvane-i386
 binfmt_dir=/proc/sys/fs/binfmt_misc
 
-source "$(dirname "$0")/root-steps.sh"
+# shellcheck source=scripts/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 build_root() {
   local log="$root.log" staging="$root.staging"

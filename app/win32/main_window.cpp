@@ -8,7 +8,8 @@
 namespace {
 
 // The Windows columns of the layout: each control's class and styles, in the layout's
-// order. No style carries more than these bits: no automatic scrolling, no tab stops.
+// order. No style carries more than these bits: no automatic scrolling, and no tab stops
+// (docs/deliberate.md, "Tab").
 struct Win32Control {
   int id;
   const char* class_name;

@@ -6,7 +6,8 @@
 // Returns e^x.
 // Method: k = floor(x / ln2 + 0.5) for x >= 0 and floor(x / ln2 - 0.5) for
 // x < 0, r = x - k * ln2 with ln2 as one constant, so r lies in
-// [-0.35, 0.35] for x >= 0 and in [0.35, 1.04) for x < 0. Then
+// [-0.35, 0.35] for x >= 0 and in [0.35, 1.04) for x < 0, less exact there
+// (docs/deliberate.md, "The numeric library nobody calls"). Then
 //   e^r = (s + r) / (s - r),  r / s = tanh(r/2)
 //       = r / (2 + r^2/(6 + r^2/(10 + r^2/(14 + r^2/(18 + r^2/22)))))
 // and the result is e^r * 2^k.

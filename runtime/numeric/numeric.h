@@ -1,6 +1,7 @@
 // The runtime's numeric library: power, exponential, logarithm, floor,
 // integer power, scaling by a power of two, mantissa/exponent split, absolute
-// value and an identity conversion.
+// value and an identity conversion. The tag tool calls none of them
+// (docs/deliberate.md, "The numeric library nobody calls").
 //
 // Results are fixed to the last bit: each routine performs its IEEE double
 // operations one at a time in a fixed order, with no contraction into fused

@@ -51,6 +51,8 @@ size_t plat_heap_size(const void* block);
 // Makes the heap refuse every request after the next `allowed` ones; -1 lifts the refusal.
 // Tests use it to drive the runtime into its out-of-memory stop.
 void plat_heap_refuse_after(int64_t allowed);
+// Counts one request of the heap; true when the heap must refuse it. Both heaps ask.
+bool plat_heap_refuses();
 
 void plat_lock_init(RtLock* lock);
 void plat_lock_enter(RtLock* lock);

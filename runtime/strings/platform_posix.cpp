@@ -22,15 +22,6 @@ namespace {
 constexpr size_t kHeader = alignof(std::max_align_t);
 constexpr size_t kLargeBlock = 64 * 1024;
 
-int64_t g_allowed_requests = -1;
-
-bool heap_refuses() {
-  if (g_allowed_requests < 0) return false;
-  if (g_allowed_requests == 0) return true;
-  --g_allowed_requests;
-  return false;
-}
-
 void* block_of(void* raw, size_t size) {
   if (!raw) return nullptr;
   std::memcpy(raw, &size, sizeof size);
@@ -79,7 +70,7 @@ void plat_heap_init() {
 }
 
 void* plat_heap_alloc(size_t size, bool zeroed) {
-  if (heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
+  if (plat_heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
   // glibc's calloc bypasses the per-thread cache that serves the runtime's many small
   // strings, so small zeroed blocks are cleared here; large ones come from calloc, which
   // need not clear fresh pages.
@@ -90,7 +81,7 @@ void* plat_heap_alloc(size_t size, bool zeroed) {
 }
 
 void* plat_heap_realloc(void* block, size_t size) {
-  if (heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
+  if (plat_heap_refuses() || size > SIZE_MAX - kHeader) return nullptr;
   return block_of(std::realloc(raw_of(block), kHeader + size), size);
 }
 
@@ -101,8 +92,6 @@ size_t plat_heap_size(const void* block) {
   std::memcpy(&size, raw_of(block), sizeof size);
   return size;
 }
-
-void plat_heap_refuse_after(int64_t allowed) { g_allowed_requests = allowed; }
 
 void plat_lock_init(RtLock* lock) { pthread_mutex_init(lock, nullptr); }
 void plat_lock_enter(RtLock* lock) { pthread_mutex_lock(lock); }

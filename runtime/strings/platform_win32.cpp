@@ -6,15 +6,6 @@
 
 namespace {
 
-LONG64 g_allowed_requests = -1;
-
-bool heap_refuses() {
-  if (g_allowed_requests < 0) return false;
-  if (g_allowed_requests == 0) return true;
-  --g_allowed_requests;
-  return false;
-}
-
 void write_standard_error(const char* text) {
   HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
   if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
@@ -27,20 +18,18 @@ void write_standard_error(const char* text) {
 void plat_heap_init() {}
 
 void* plat_heap_alloc(size_t size, bool zeroed) {
-  if (heap_refuses()) return nullptr;
+  if (plat_heap_refuses()) return nullptr;
   return HeapAlloc(GetProcessHeap(), zeroed ? HEAP_ZERO_MEMORY : 0, size);
 }
 
 void* plat_heap_realloc(void* block, size_t size) {
-  if (heap_refuses()) return nullptr;
+  if (plat_heap_refuses()) return nullptr;
   return HeapReAlloc(GetProcessHeap(), 0, block, size);
 }
 
 void plat_heap_free(void* block) { HeapFree(GetProcessHeap(), 0, block); }
 
 size_t plat_heap_size(const void* block) { return HeapSize(GetProcessHeap(), 0, block); }
-
-void plat_heap_refuse_after(int64_t allowed) { g_allowed_requests = allowed; }
 
 void plat_lock_init(RtLock* lock) { InitializeCriticalSection(lock); }
 void plat_lock_enter(RtLock* lock) { EnterCriticalSection(lock); }

@@ -14,7 +14,9 @@ const char kUnknownStringReport[] =
 }  // namespace
 
 // Searches the slots from the oldest; a found string is freed and the later slots move
-// down by one, keeping their order. The entries block keeps its size.
+// down by one, keeping their order. The entries block keeps its size (docs/deliberate.md,
+// "The registry's sizes"). An unknown handle is reported and the caller goes on
+// (docs/deliberate.md, "A release of an unknown string goes on").
 void str_free(RtString s) {
   plat_lock_enter(&g_registry.lock);
   RtString* first = g_registry.entries;

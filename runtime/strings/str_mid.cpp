@@ -2,7 +2,8 @@
 
 // Returns up to count characters of s from 1-based position start (count 0: to the end).
 // A start below 1 or past the end gives the empty string; so does a negative count, for
-// which str_buffer makes an empty string. Releases s on every path.
+// which str_buffer makes an empty string. Releases s on every path. The result starts empty
+// and is replaced (docs/deliberate.md, "Empty strings made and replaced").
 RtString str_mid(RtString s, int32_t start, int32_t count) {
   RtString r = str_new(0);
   if (start >= 1) {

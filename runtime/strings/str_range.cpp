@@ -3,7 +3,9 @@
 #include "runtime/strings/strings.h"
 
 // Returns the characters of s from position first to last, both included, as str_mid
-// cuts them. Releases s on every path.
+// cuts them. Releases s on every path. The result starts empty and is replaced, with a
+// second empty string when first > last (docs/deliberate.md, "Empty strings made and
+// replaced").
 RtString str_range(RtString s, int32_t first, int32_t last) {
   RtString r = str_new(0);
   if (first > last) {

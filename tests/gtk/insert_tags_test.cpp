@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/gtk/stop_dialog.h"
 #include "tests/gtk/gtk_fixture.h"
 #include "tests/support/click_support.h"
 
@@ -50,13 +49,8 @@ void check_click(const Click& c) {
 }
 
 TEST_F(InsertTagsTest, WrapsTheSelection) {
+  for (const Click& c : kAsciiClicks) check_click(c);
   const Click clicks[] = {
-      {"selection in ASCII text", "ab", "cd", "ef", "[", "]", false},
-      {"caret only", "abc", "", "def", "[b]", "[/b]", false},
-      {"whole text", "", "abcdef", "", "<p>", "</p>", false},
-      {"empty text", "", "", "", "<i>", "</i>", false},
-      {"empty tags", "ab", "cd", "ef", "", "", false},
-      {"dragged right to left", "ab", "cd", "ef", "(", ")", true},
       {"across lines", "one\ntw", "o\nthr", "ee\n", "<em>", "</em>", false},
       {"lines that end in CR LF", "one\r\n", "two\r\n", "three", "<p>", "</p>", false},
       {"Japanese text", "日本語の", "テキスト", "です。", "「", "」", false},
@@ -131,8 +125,15 @@ TEST_F(InsertTagsTest, KeepsEveryCharacterThatCodePage932Carries) {
 
 // A heap that refuses a block, at the first request of a click or later in it, stops the
 // program with exit code 70 after its dialog has shown why over the insensitive main
-// window. A timer reads the dialog and closes it, as the person would.
-using InsertTagsDeathTest = MainWindowTest;
+// window. The program runs its own start-up, which installs the dialog: one timer clicks
+// once the window is up, another reads the dialog and closes it, as the person would.
+gboolean click_with_a_refusing_heap(gpointer allowed) {
+  if (!g_main_window || !gtk_widget_get_mapped(g_main_window)) return G_SOURCE_CONTINUE;
+  set_text(control(IDC_TEXT), "abcdef");
+  plat_heap_refuse_after(*static_cast<int64_t*>(allowed));
+  click_insert();
+  return G_SOURCE_REMOVE;
+}
 
 gboolean read_and_close_stop_dialog(gpointer) {
   GListModel* windows = gtk_window_get_toplevels();
@@ -152,16 +153,14 @@ gboolean read_and_close_stop_dialog(gpointer) {
   return G_SOURCE_CONTINUE;
 }
 
-TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
-  set_text(control(IDC_TEXT), "abcdef");
+TEST(StartUpDeathTest, StopsWithItsDialogWhenTheHeapRefuses) {
   for (int64_t allowed : {0, 5, 15}) {
     SCOPED_TRACE(allowed);
     EXPECT_EXIT(
         {
+          g_timeout_add(20, click_with_a_refusing_heap, &allowed);
           g_timeout_add(20, read_and_close_stop_dialog, nullptr);
-          plat_set_stop_notice(show_stop_dialog);
-          plat_heap_refuse_after(allowed);
-          click_insert();
+          app_main();
         },
         ::testing::ExitedWithCode(kRtFatalExitCode),
         "dialog Morvane, modal 1, over the main window 1, which is sensitive 0: \\[Morvane "

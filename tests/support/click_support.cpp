@@ -4,6 +4,18 @@
 
 #include "tests/support/runtime_support.h"
 
+const Click kAsciiClicks[9] = {
+    {"selection in ASCII text", "ab", "cd", "ef", "[", "]", false},
+    {"caret only", "abc", "", "def", "[b]", "[/b]", false},
+    {"whole text", "", "abcdef", "", "<p>", "</p>", false},
+    {"empty text", "", "", "", "<i>", "</i>", false},
+    {"empty tags", "ab", "cd", "ef", "", "", false},
+    {"dragged right to left", "ab", "cd", "ef", "(", ")", true},
+    {"caret at the very start", "", "", "abc", "[", "]", false},
+    {"caret at the very end", "abc", "", "", "[", "]", false},
+    {"the first character", "", "a", "bc", "<", ">", true},
+};
+
 void expect_same_text(const std::string& expected, const std::string& actual) {
   if (expected == actual) return;
   size_t at =

@@ -12,6 +12,10 @@ struct Click {
   bool reversed;
 };
 
+// Clicks on ASCII texts, the same bytes in every front-end: the selection and the caret
+// anywhere, the very start and end included, either way round, with and without tags.
+extern const Click kAsciiClicks[9];
+
 // Expects actual to be expected; on a difference, reports the first byte that differs and
 // the bytes of both from there.
 void expect_same_text(const std::string& expected, const std::string& actual);

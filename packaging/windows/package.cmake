@@ -1,7 +1,7 @@
 # The release of the shipped 32-bit program, made by the "package" target:
 # Morvane-VERSION-win32.zip holding the stripped Morvane.exe, a text for Windows users and
 # the licence, both with Windows line ends.
-configure_file(${PROJECT_SOURCE_DIR}/packaging/README-windows.txt
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt
                ${PROJECT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE WIN32)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/package/LICENSE.txt @ONLY
                NEWLINE_STYLE WIN32)
