@@ -34,6 +34,16 @@ inline constexpr ControlPlace kControls[kControlCount] = {
     {IDC_END_LABEL, "\x8f\x49\x97\xb9\x83\x5e\x83\x4f", 34, 287, 82, 26},
 };
 
+// Whether a front-end's own columns, each with the id of its control, name the six
+// controls in the layout's order.
+template <typename Column, int N>
+constexpr bool follows_layout(const Column (&columns)[N]) {
+  for (int i = 0; i < N; ++i) {
+    if (N != kControlCount || columns[i].id != kControls[i].id) return false;
+  }
+  return N == kControlCount;
+}
+
 // Below the button and the end-tag row, as wide as the text edit.
 inline constexpr ControlPlace kMessageLine = {IDC_MESSAGE_LINE, "", 34, 321, 330, 34};
 

@@ -24,13 +24,7 @@ constexpr GtkControl kGtkControls[kControlCount] = {
     {IDC_START_LABEL, Kind::label},          {IDC_END_LABEL, Kind::label},
 };
 
-constexpr bool same_order() {
-  for (int i = 0; i < kControlCount; ++i) {
-    if (kGtkControls[i].id != kControls[i].id) return false;
-  }
-  return true;
-}
-static_assert(same_order(), "the GTK column follows the layout's order");
+static_assert(follows_layout(kGtkControls), "the GTK column follows the layout's order");
 
 constexpr char kIdKey[] = "morvane-control-id";
 

@@ -26,13 +26,7 @@ constexpr Win32Control kWin32Controls[kControlCount] = {
     {IDC_END_LABEL, "STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT},
 };
 
-constexpr bool same_order() {
-  for (int i = 0; i < kControlCount; ++i) {
-    if (kWin32Controls[i].id != kControls[i].id) return false;
-  }
-  return true;
-}
-static_assert(same_order(), "the Windows columns follow the layout's order");
+static_assert(follows_layout(kWin32Controls), "the Windows columns follow the layout's order");
 
 // Records the window and builds the controls, each with the application's font.
 void on_create(HWND window) {

@@ -1,5 +1,6 @@
 // POSIX side of the platform seam: the C library's heap, a pthread mutex, standard error
-// as the debug channel, and iconv plus the process locale for comparisons.
+// as the debug channel, and iconv plus the process locale for comparisons. The native
+// build and the web module (where standard error is the browser's console) use it.
 #include <iconv.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -63,10 +64,13 @@ bool widen_cp932(const char* text, int32_t length, std::wstring& wide) {
 
 // glibc hands large blocks out as fresh mappings and trims the top of the heap on free,
 // so every big string would pay for page faults twice. The heap keeps its memory instead.
+// Other C libraries (the web module's) keep their own ways.
 void plat_heap_init() {
+#ifdef __GLIBC__
   mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
   mallopt(M_TOP_PAD, 4 * 1024 * 1024);
+#endif
 }
 
 void* plat_heap_alloc(size_t size, bool zeroed) {

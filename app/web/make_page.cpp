@@ -1,0 +1,113 @@
+// make_page TEMPLATE PAGE: writes the web page PAGE from TEMPLATE, with the texts and the
+// places of the main window's layout (app/core/layout.h) in place of its @NAME@ markers.
+// Built and run on the build machine by the web build; the layout's texts are code page
+// 932, which the build machine's iconv turns into the page's UTF-8.
+#include <iconv.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/core/layout.h"
+
+namespace {
+
+// The web column of the layout: each control's element id, in the layout's order.
+struct WebControl {
+  int id;
+  const char* element;
+};
+
+constexpr WebControl kWebControls[] = {
+    {IDC_TEXT, "text"},           {IDC_INSERT, "insert"},         {IDC_START_TAG, "start-tag"},
+    {IDC_END_TAG, "end-tag"},     {IDC_START_LABEL, "start-label"}, {IDC_END_LABEL, "end-label"},
+};
+static_assert(follows_layout(kWebControls), "the web column follows the layout's order");
+
+// The UTF-8 form of a code page 932 text, escaped for HTML.
+std::string html(const char* cp932) {
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  std::string in = cp932, out(in.size() * 3 + 1, '\0');
+  char *from = &in[0], *to = &out[0];
+  size_t in_left = in.size(), out_left = out.size();
+  if (cd == reinterpret_cast<iconv_t>(-1) ||
+      iconv(cd, &from, &in_left, &to, &out_left) == static_cast<size_t>(-1)) {
+    std::cerr << "make_page: cannot read a text of the layout as code page 932\n";
+    std::exit(1);
+  }
+  iconv_close(cd);
+  out.resize(out.size() - out_left);
+  std::string escaped;
+  for (char c : out) {
+    escaped += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;"
+                                                                           : std::string(1, c);
+  }
+  return escaped;
+}
+
+std::string place(const char* element, const ControlPlace& c) {
+  std::ostringstream rule;
+  rule << "    #" << element << " { left: " << c.x << "px; top: " << c.y << "px; width: "
+       << c.width << "px; height: " << c.height << "px; }\n";
+  return rule.str();
+}
+
+// Where there is room the controls stand at the Windows window's places, in a box of its
+// size; on a narrower screen the page's own style lets them flow.
+std::string layout() {
+  std::ostringstream css;
+  css << "@media (min-width: " << kWindowWidth << "px) {\n"
+      << "    .window { position: relative; width: " << kWindowWidth
+      << "px; height: " << kWindowHeight << "px; }\n"
+      << "    .window > * { position: absolute; box-sizing: border-box; margin: 0; min-height: 0; }\n";
+  for (int i = 0; i < kControlCount; ++i) css << place(kWebControls[i].element, kControls[i]);
+  css << place("message", kMessageLine) << "  }";
+  return css.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: make_page TEMPLATE PAGE\n";
+    return 2;
+  }
+  const std::map<std::string, std::string> markers = {
+      {"@CAPTION@", html(kWindowCaption)},
+      {"@TEXT_NAME@", html(kTextName)},
+      {"@INSERT@", html(place_of(IDC_INSERT)->text)},
+      {"@START_LABEL@", html(place_of(IDC_START_LABEL)->text)},
+      {"@END_LABEL@", html(place_of(IDC_END_LABEL)->text)},
+      {"@LAYOUT@", layout()},
+  };
+  std::ifstream in(argv[1]);
+  std::stringstream page;
+  page << in.rdbuf();
+  std::string text = page.str();
+  if (!in || text.empty()) {
+    std::cerr << "make_page: cannot read " << argv[1] << "\n";
+    return 1;
+  }
+  for (const auto& [marker, value] : markers) {
+    size_t at = text.find(marker);
+    if (at == std::string::npos) {
+      std::cerr << "make_page: " << argv[1] << " has no " << marker << "\n";
+      return 1;
+    }
+    for (; at != std::string::npos; at = text.find(marker, at + value.size())) {
+      text.replace(at, marker.size(), value);
+    }
+  }
+  const std::string part = std::string(argv[2]) + ".part";
+  std::ofstream out(part);
+  out << text;
+  out.close();
+  if (!out || std::rename(part.c_str(), argv[2]) != 0) {
+    std::cerr << "make_page: cannot write " << argv[2] << "\n";
+    return 1;
+  }
+  return 0;
+}

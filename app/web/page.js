@@ -1,0 +1,63 @@
+// The page's own script: loads the module, then runs the Insert-tag command on each click
+// of the button. Over http(s) it also names the web app manifest and installs the service
+// worker that keeps the page working offline; opened from a file, it does neither (a
+// browser refuses both there).
+(function () {
+  "use strict";
+
+  const text = document.getElementById("text");
+  const startTag = document.getElementById("start-tag");
+  const endTag = document.getElementById("end-tag");
+  const button = document.getElementById("insert");
+  const message = document.getElementById("message");
+  const stopDialog = document.getElementById("stop");
+  let module = null;
+
+  // The runtime cannot go on: its notice over the page, and no more clicks. The text is
+  // as the last finished click left it.
+  function showStop(notice) {
+    button.disabled = true;
+    document.getElementById("stop-notice").textContent = notice;
+    stopDialog.showModal();
+  }
+
+  // Replaces exactly the selected units, leaves the caret after the insertion and nothing
+  // else changed; a refused click changes nothing and says why.
+  function insertTags() {
+    if (!module) return;
+    const outcome = Morvane.insertTags(module, text.value, text.selectionStart,
+                                       text.selectionEnd, startTag.value, endTag.value);
+    if (!outcome) {
+      button.disabled = true;
+      return;
+    }
+    if (outcome.refused) {
+      message.textContent = outcome.message;
+      return;
+    }
+    message.textContent = "";
+    text.setRangeText(outcome.replacement, outcome.first, outcome.end, "end");
+  }
+
+  function offerOffline() {
+    if (!/^https?:$/.test(location.protocol)) return;
+    const manifest = document.createElement("link");
+    manifest.rel = "manifest";
+    manifest.href = "manifest.webmanifest";
+    document.head.appendChild(manifest);
+    if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
+  }
+
+  button.addEventListener("click", insertTags);
+  document.getElementById("stop-ok").addEventListener("click", () => stopDialog.close());
+  offerOffline();
+  MorvaneModule({
+    quit: (status, stop) => { throw stop; },
+  }).then((loaded) => {
+    module = loaded;
+    Morvane.module = module;  // the running module, for the page's tests
+    Morvane.start(module, showStop);
+    button.disabled = false;
+    performance.mark("morvane-ready");
+  });
+})();

@@ -1,0 +1,16 @@
+# The release of the web page, made by the "package" target: Morvane-VERSION-web.zip holding
+# the page as the build's site/ folder has it (the page, its style and scripts, the module,
+# the manifest, the icon and the service worker) and the licence. Unzipped, the page opens
+# from its folder, or is served from any static web server.
+set(site ${PROJECT_BINARY_DIR}/site)
+set(files ${MORVANE_WEB_FILES} service-worker.js)
+list(TRANSFORM files PREPEND ${site}/)
+install(FILES ${files} DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Morvane)
+set(CPACK_PACKAGE_VENDOR "The Morvane developers")
+set(CPACK_PACKAGE_FILE_NAME Morvane-${PROJECT_VERSION}-web)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)

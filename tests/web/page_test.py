@@ -1,0 +1,327 @@
+"""The web page in headless Chromium, driven with real key and mouse events: the Insert-tag
+command on typed and pasted texts and selections made with Shift and the arrow keys, the
+refusals, a 2 MiB text, the names that assistive technologies read, the keyboard, the
+layout on a wide and a narrow screen, the stop of the runtime, and the page from a file
+and over http, then offline. Any error on the console fails the test that caused it.
+
+Run: /usr/bin/python3 tests/web/page_test.py SITE (the build's site/ folder)."""
+import os
+import sys
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import Browser, Server
+
+SITE = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else "build/web/site")
+FILE_URL = "file://" + SITE + "/index.html"
+
+# One click: the text before it is before + selected + after; the selection is made from
+# left to right, or from right to left when reversed.
+ASCII = [
+    ("selection in ASCII text", "ab", "cd", "ef", "[", "]", False),
+    ("caret only", "abc", "", "def", "[b]", "[/b]", False),
+    ("whole text", "", "abcdef", "", "<p>", "</p>", False),
+    ("empty text", "", "", "", "<i>", "</i>", False),
+    ("empty tags", "ab", "cd", "ef", "", "", False),
+    ("dragged right to left", "ab", "cd", "ef", "(", ")", True),
+    ("caret at the very start", "", "", "abc", "[", "]", False),
+    ("caret at the very end", "abc", "", "", "[", "]", False),
+    ("the first character", "", "a", "bc", "<", ">", True),
+]
+CLICKS = ASCII + [
+    ("across lines", "one\ntw", "o\nthr", "ee\n", "<em>", "</em>", False),
+    ("Japanese text", "日本語の", "テキスト", "です。", "「", "」", False),
+    ("mixed widths", "aあｱ", "bいｲc", "うd", "<b>", "</b>", False),
+    ("Japanese tags, reversed", "前", "中身", "後", "【", "】", True),
+    ("trail byte 0x5c", "表", "ソ能", "\\", "<", ">", False),
+    ("beside characters outside the BMP", "a😀", "b", "😀c", "<", ">", False),
+    ("between two of them, reversed", "😀", "選択", "\U0002000b", "[", "]", True),
+    ("caret after one", "x😀", "", "y", "[", "]", False),
+    ("characters code page 932 cannot carry, outside", "¥‖〜−¦é😀", "選択", "\u203e¢\u00a0",
+     "<", ">", False),
+]
+# Where the selection or a tag holds a character that code page 932 has no form for, or
+# gives back as another, the click changes nothing and the message line names it.
+REFUSALS = [
+    ("yen sign", "a", "b¥c", "d", "<", ">", False, "選択範囲の「¥」(U+00A5)"),
+    ("wave dash, reversed", "", "1〜2", "", "<", ">", True, "選択範囲の「〜」(U+301C)"),
+    ("beyond 16 bits", "", "a😀", "b", "<", ">", False, "選択範囲の「😀」(U+1F600)"),
+    ("in the start tag", "a", "b", "c", "<¥>", ">", False, "開始タグの「¥」(U+00A5)"),
+    ("in the end tag", "a", "b", "c", "<", "😀>", False, "終了タグの「😀」(U+1F600)"),
+]
+
+
+def units(text):
+    """The length of text as the browser counts it, in UTF-16 units."""
+    return len(text.encode("utf-16-le")) // 2
+
+
+# A text with unpaired surrogates crosses to the browser and back as its UTF-16 units.
+def code_units(text):
+    return list(memoryview(text.encode("utf-16-le", "surrogatepass")).cast("H"))
+
+
+class PageTest(unittest.TestCase):
+    """One browser for the class, on the page opened from its file unless a test opens it
+    otherwise. Every test fails on an error on the console."""
+
+    width, height, mobile = 408, 360, False
+
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(cls.width, cls.height, cls.mobile)
+        cls.driver = cls.browser.driver
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+
+    def setUp(self):
+        self.browser.open(FILE_URL)
+
+    def tearDown(self):
+        self.assertEqual([], self.browser.errors(), "errors on the console")
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def script(self, source, *arguments):
+        return self.driver.execute_script(source, *arguments)
+
+    def keys(self, *keys, shift=False, control=False):
+        chain = ActionChains(self.driver)
+        for held, key in ((shift, Keys.SHIFT), (control, Keys.CONTROL)):
+            if held:
+                chain.key_down(key)
+        chain.send_keys(*keys)
+        for held, key in ((shift, Keys.SHIFT), (control, Keys.CONTROL)):
+            if held:
+                chain.key_up(key)
+        chain.perform()
+
+    def type_into(self, name, text):
+        """Empties the field and types text into it, key by key."""
+        field = self.element(name)
+        field.click()
+        self.keys("a", control=True)
+        self.keys(Keys.DELETE)
+        if text:
+            field.send_keys(text)
+
+    def paste_into(self, name, text):
+        """Empties the field and pastes text into it from the clipboard with Ctrl+V."""
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
+        self.element(name).click()
+        self.keys("a", control=True)
+        self.keys("v", control=True)
+
+    def select(self, before, selected, reversed_):
+        """Selects in the text with the keyboard: the caret to the start with Ctrl+Home,
+        arrows past before, then Shift and the arrows over selected, from its far end when
+        reversed."""
+        self.element("text").click()
+        self.keys(Keys.HOME, control=True)
+        steps = len(before) + (len(selected) if reversed_ else 0)
+        if steps:
+            self.keys(Keys.ARROW_RIGHT * steps)
+        if selected:
+            arrow = Keys.ARROW_LEFT if reversed_ else Keys.ARROW_RIGHT
+            self.keys(arrow * len(selected), shift=True)
+
+    def click_insert(self):
+        ActionChains(self.driver).move_to_element(self.element("insert")).click().perform()
+
+    def state(self):
+        """The text, its selection and the message line."""
+        return self.script("const t = document.getElementById('text');"
+                           "return [t.value, t.selectionStart, t.selectionEnd,"
+                           "        document.getElementById('message').textContent];")
+
+    def click(self, before, selected, after, start_tag, end_tag, reversed_, paste=False):
+        enter = self.paste_into if paste else self.type_into
+        enter("text", before + selected + after)
+        self.type_into("start-tag", start_tag)
+        self.type_into("end-tag", end_tag)
+        self.select(before, selected, reversed_)
+        first = units(before)
+        self.assertEqual([first, first + units(selected)], self.state()[1:3],
+                         "the selection that the keys made")
+        self.click_insert()
+
+
+class ClickTest(PageTest):
+
+    def test_wraps_the_selection(self):
+        for number, (name, before, selected, after, start, end, reversed_) in enumerate(CLICKS):
+            with self.subTest(name):
+                self.click(before, selected, after, start, end, reversed_, paste=number % 2 == 1)
+                caret = units(before + start + selected + end)
+                self.assertEqual([before + start + selected + end + after, caret, caret, ""],
+                                 self.state())
+
+    def test_refuses_what_code_page_932_cannot_carry(self):
+        for name, before, selected, after, start, end, reversed_, message in REFUSALS:
+            with self.subTest(name):
+                self.click(before, selected, after, start, end, reversed_)
+                text, first, last, line = self.state()
+                self.assertEqual([before + selected + after, units(before),
+                                  units(before + selected)], [text, first, last])
+                self.assertTrue(line.startswith(message + " は Shift-JIS"), line)
+        with self.subTest("the next good click clears the message"):
+            self.click("a", "b", "c", "<", ">", False)
+            self.assertEqual(["a<b>c", 4, 4, ""], self.state())
+
+    # Unpaired surrogates cannot be typed: the text is set by the page's script, the
+    # selection still made with the keys. Outside the selection they stay exactly as they
+    # are; inside it, or where a selection splits a pair, the click is refused.
+    def test_keeps_unpaired_surrogates_outside_the_selection(self):
+        self.type_into("start-tag", "<")
+        self.type_into("end-tag", ">")
+        for text, start, end, expected in [
+                ("\ud800a\udc00bc\udfff", 3, 4, "\ud800a\udc00<b>c\udfff"),
+                ("a\ud83d\ude00b", 1, 2, None), ("x\udc00y", 0, 3, None)]:
+            with self.subTest(text=text.encode("utf-16-le", "surrogatepass").hex()):
+                self.script("const t = document.getElementById('text');"
+                            "t.value = String.fromCharCode(...arguments[0]);"
+                            "t.setSelectionRange(arguments[1], arguments[2]);",
+                            code_units(text), start, end)
+                self.click_insert()
+                value, refused = self.script(
+                    "const v = document.getElementById('text').value;"
+                    "return [Array.from({length: v.length}, (_, i) => v.charCodeAt(i)),"
+                    "        document.getElementById('message').textContent !== ''];")
+                self.assertEqual(code_units(expected or text), value)
+                self.assertEqual(expected is None, refused)
+
+    def test_leaves_no_undo_record(self):
+        self.click("ab", "cd", "ef", "[", "]", False)
+        self.element("text").click()
+        self.keys("z", control=True)
+        self.assertEqual("ab[cd]ef", self.state()[0], "Ctrl+Z after the click")
+
+    def test_wraps_two_mebibytes_of_japanese_text_exactly(self):
+        line = "いろはにほへとちりぬるを わかよたれそつねならむ 色は匂へど散りぬるを。\n"
+        text = line * (2 * 1024 * 1024 // (2 * len(line)) + 1)
+        self.paste_into("text", text)
+        self.type_into("start-tag", "<body>")
+        self.type_into("end-tag", "</body>")
+        self.element("text").click()
+        self.keys(Keys.HOME, control=True)
+        self.keys(Keys.ARROW_RIGHT * 3)
+        self.keys(Keys.END, shift=True, control=True)
+        self.click_insert()
+        self.assertTrue(self.script("return document.getElementById('text').value === "
+                                    "arguments[0]", text[:3] + "<body>" + text[3:] + "</body>"),
+                        "the whole text after the click")
+
+
+class KeyboardAndNamesTest(PageTest):
+
+    def focused(self):
+        return self.script("return document.activeElement.id")
+
+    def test_names_for_assistive_technologies(self):
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        named = {(node.get("role", {}).get("value"), node.get("name", {}).get("value"))
+                 for node in nodes if not node.get("ignored")}
+        for expected in [("textbox", "テキスト"), ("textbox", "開始タグ"), ("textbox", "終了タグ"),
+                         ("button", "タグ挿入"), ("RootWebArea", "Morvane")]:
+            self.assertIn(expected, named)
+        self.assertEqual("ja", self.script("return document.documentElement.lang"))
+
+    def test_tab_order_and_the_button_by_keyboard(self):
+        self.element("text").click()
+        order = [self.focused()]
+        for _ in range(3):
+            self.keys(Keys.TAB)
+            order.append(self.focused())
+        self.assertEqual(["text", "start-tag", "end-tag", "insert"], order)
+        self.type_into("text", "abc")
+        self.type_into("start-tag", "[")
+        self.type_into("end-tag", "]")
+        self.select("a", "b", False)
+        self.keys(Keys.TAB, Keys.TAB, Keys.TAB, Keys.ENTER)
+        self.assertEqual("a[b]c", self.state()[0], "Enter on the button")
+        self.keys(Keys.SPACE)
+        self.assertEqual("a[b][]c", self.state()[0], "Space on the button")
+
+
+class WideLayoutTest(PageTest):
+
+    def test_places_the_controls_as_the_window_does(self):
+        expected = {"text": [34, 21, 330, 206], "insert": [275, 244, 89, 69],
+                    "start-tag": [122, 245, 142, 26], "end-tag": [122, 287, 142, 26],
+                    "start-label": [34, 245, 82, 26], "end-label": [34, 287, 82, 26]}
+        for name, bounds in expected.items():
+            self.assertEqual(bounds, self.script(
+                "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                "return [r.left, r.top, r.width, r.height];", name), name)
+        self.assertEqual([408, 360], self.script(
+            "const e = document.scrollingElement; return [e.scrollWidth, e.scrollHeight]"),
+            "nothing to scroll at 408 x 360")
+
+
+class NarrowLayoutTest(PageTest):
+    width, height, mobile = 320, 568, True
+
+    def test_fits_a_phone_without_horizontal_scrolling(self):
+        self.assertLessEqual(self.script("return document.scrollingElement.scrollWidth"), 320)
+        tops = [self.script("return document.getElementById(arguments[0])"
+                            ".getBoundingClientRect().top", name)
+                for name in ["text", "start-tag", "end-tag", "insert"]]
+        self.assertEqual(sorted(tops), tops, "one column in the order of the keyboard")
+        self.click("ab", "cd", "ef", "[", "]", False)
+        self.assertEqual("ab[cd]ef", self.state()[0])
+
+
+class StopTest(PageTest):
+
+    # The heap refuses a block in the middle of a click: the notice over the page, the text
+    # as it was, and the button disabled.
+    def test_stops_in_order_when_the_heap_refuses(self):
+        self.type_into("text", "abcdef")
+        self.select("a", "bc", False)
+        self.script("Morvane.module._morvane_refuse_heap_after(5)")
+        self.click_insert()
+        notice = self.script("const d = document.getElementById('stop');"
+                             "return d.open && document.getElementById('stop-notice').textContent")
+        self.assertRegex(notice, "^Morvane を続けられないため終了します（str_new: out of memory.*）。"
+                                 "失敗した操作はテキストを変更していません。\n"
+                                 r"Morvane cannot go on and will close \(str_new: out of memory.*\)\. "
+                                 r"The failed command changed no text\.$")
+        self.assertEqual("abcdef", self.state()[0])
+        self.element("stop-ok").click()
+        self.assertTrue(self.script("return document.getElementById('insert').disabled"))
+
+
+class OfflineTest(PageTest):
+
+    def setUp(self):
+        pass
+
+    # Served from 127.0.0.1 the page installs its service worker and names its manifest;
+    # with the server gone it loads and works all the same.
+    def test_works_offline_once_opened(self):
+        server = Server(SITE)
+        try:
+            self.browser.open(server.url)
+            WebDriverWait(self.driver, 30).until(lambda d: d.execute_script(
+                "return !!navigator.serviceWorker.controller"))
+            self.assertEqual("manifest.webmanifest", self.script(
+                "return document.querySelector('link[rel=manifest]').getAttribute('href')"))
+        finally:
+            server.stop()
+        self.browser.open(server.url)
+        self.click("ab", "cd", "ef", "[", "]", False)
+        self.assertEqual("ab[cd]ef", self.state()[0])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
