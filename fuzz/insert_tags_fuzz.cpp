@@ -1,11 +1,10 @@
 // libFuzzer target for the Insert-tag command over Unicode texts, as the GTK program and
-// the web page run it: arbitrary texts and tags of any code points, surrogates included
-// (a browser's text may hold unpaired ones), with extra weight on the characters that
-// code page 932 gives back as others, cannot hold at all, or holds twice, and on line
-// breaks; the selection in characters, either way round. Against a plain reference: either the text
-// becomes the text before the selection + start tag + selection + end tag + the text after it, or
-// the click is refused, naming the first character of the start tag, the end tag or the selection
-// that does not read back unchanged from code page 932.
+// the web page run it, on clicks drawn by click_input.h: texts and tags of any code points,
+// surrogates included (a browser's text may hold unpaired ones), the selection in
+// characters, either way round. Against a plain reference: either the text becomes the
+// text before the selection + start tag + selection + end tag + the text after it, or the
+// click is refused, naming the first character of the start tag, the end tag or the
+// selection that does not read back unchanged from code page 932.
 #include <iconv.h>
 
 #include <algorithm>
@@ -16,20 +15,12 @@
 #include <unordered_map>
 
 #include "app/core/insert_tags_unicode.h"
+#include "fuzz/click_input.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"
 #include "runtime/strings/strings.h"
 
 namespace {
-
-// Characters that code page 932 gives back as others (〜 ¥ − ‖ — ¢ £ ¬ ‾ ¦ and their
-// partners), holds twice, or lacks; its placeholder 〓; the character of an embedded
-// object; NUL.
-const char32_t kTricky[] = {0x301c, 0xff5e, 0x00a5, 0x005c, 0xff3c, 0x2212, 0xff0d,  0x2016,
-                            0x2225, 0x2014, 0x2015, 0x00a2, 0xffe0, 0x00a3, 0xffe1,  0x00ac,
-                            0xffe2, 0x203e, 0x007e, 0x00a6, 0xffe4, 0x00e9, 0x3013,  0x00a0,
-                            0x0080, 0x00ff, 0xfffd, 0xfeff, 0xfffc, 0x0000, 0x2252,  0x2261,
-                            0x221a, 0x2235, 0x2170, 0x2460, 0x7e8a, 0x9ed1, 0x1f600, 0x2000b};
 
 const iconv_t g_to_cp932 = iconv_open("CP932", "UTF-32LE");
 const iconv_t g_from_cp932 = iconv_open("UTF-32LE", "CP932");
@@ -74,50 +65,16 @@ std::string codes(const std::u32string& s) {
   return out + (s.size() > 40 ? " ...'" : "'");
 }
 
-// Appends one character: ASCII, a line break (LF, CR LF or a lone CR), kana, a CJK
-// ideograph (many of which code page 932 lacks), one of kTricky, or any code point of any
-// plane, a lone surrogate included.
-void take_char(FuzzInput& in, std::u32string& out) {
-  const int kind = in.take<uint8_t>() % 8;
-  const char32_t v = in.take<uint16_t>();
-  if (kind < 2) {
-    out += 0x20 + v % 0x5f;
-  } else if (kind == 2) {
-    out += v % 3 == 0 ? U"\r\n" : v % 3 == 1 ? U"\r" : U"\n";
-  } else if (kind == 3) {
-    out += v % 2 ? 0x3041 + v / 2 % 0xbe : 0xff61 + v / 2 % 0x3f;
-  } else if (kind == 4) {
-    out += 0x4e00 + v % 0x5200;
-  } else if (kind < 7) {
-    out += kTricky[v % std::size(kTricky)];
-  } else {
-    out += (char32_t{in.take<uint8_t>()} << 16 | v) % 0x110000;
-  }
-}
-
-// Up to count characters, fewer where the input ends.
-std::u32string take_text(FuzzInput& in, size_t count) {
-  std::u32string out;
-  for (size_t i = 0; i < count && !in.empty(); i++) take_char(in, out);
-  return out;
-}
-
 std::string outcome(char32_t refused, TagPlace place, const std::u32string& text) {
   if (!refused) return "the text " + codes(text);
   return "the refusal of " + codes({refused}) + " in place " + std::to_string(int(place));
 }
 
-// The input: the lengths of the two tags, the selection's anchor and cursor, then the
-// characters of the start tag, the end tag and the text.
 void check_click(FuzzInput& in) {
-  const size_t start_length = in.take<uint8_t>() % 8, end_length = in.take<uint8_t>() % 8;
-  const uint16_t anchor_code = in.take<uint16_t>(), cursor_code = in.take<uint16_t>();
-  const std::u32string start_tag = take_text(in, start_length);
-  const std::u32string end_tag = take_text(in, end_length);
-  const std::u32string text = take_text(in, SIZE_MAX);
-  // From one before the text to one past its end.
+  const UnicodeClick drawn = take_click(in);
+  const std::u32string &text = drawn.text, &start_tag = drawn.start_tag, &end_tag = drawn.end_tag;
+  const int anchor = drawn.anchor, cursor = drawn.cursor;
   const int length = static_cast<int>(text.size());
-  const int anchor = anchor_code % (length + 3) - 1, cursor = cursor_code % (length + 3) - 1;
   const size_t first = std::clamp(std::min(anchor, cursor), 0, length);
   const size_t end = std::clamp(std::max(anchor, cursor), 0, length);
   const std::u32string selected = text.substr(first, end - first);

@@ -17,6 +17,7 @@ packages=(
   weston
   librsvg2-bin icoutils lintian desktop-file-utils appstream file
   shellcheck
+  emscripten chromium chromium-driver python3-selenium
 )
 
 # shellcheck source=scripts/lib.sh

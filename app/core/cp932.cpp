@@ -34,34 +34,8 @@ void ensure_tables() {
 // The lead bytes of code page 932's double-byte forms.
 bool is_lead(unsigned char b) { return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc); }
 
-}  // namespace
-
-int cp932_form(char32_t c) {
-  ensure_tables();
-  if (c >= 0x10000 || g_form_of[c] == 0) return -1;
-  return g_form_of[c] - 1;
-}
-
-char32_t append_cp932(std::u32string_view text, std::string& out) {
-  char32_t first_unfaithful = 0;
-  out.reserve(out.size() + text.size() * 2);
-  for (char32_t c : text) {
-    int form = cp932_form(c);
-    if (form < 0) {
-      out.append(kPlaceholder, 2);
-      if (!first_unfaithful) first_unfaithful = c;
-    } else if (form < 0x100) {
-      out += static_cast<char>(form);
-    } else {
-      out += static_cast<char>(form >> 8);
-      out += static_cast<char>(form & 0xff);
-    }
-  }
-  return first_unfaithful;
-}
-
-char32_t cp932_char(const char* text, size_t count, size_t& at) {
-  ensure_tables();
+// cp932_char once the tables are made.
+char32_t character_at(const char* text, size_t count, size_t& at) {
   unsigned form = static_cast<unsigned char>(text[at]);
   size_t length = 1;
   if (is_lead(static_cast<unsigned char>(form)) && at + 1 < count) {
@@ -76,16 +50,55 @@ char32_t cp932_char(const char* text, size_t count, size_t& at) {
   return g_character_of[form] - 1;
 }
 
-bool append_unicode(const char* text, size_t count, std::u32string& out) {
-  bool whole = true;
-  out.reserve(out.size() + count);
-  for (size_t at = 0; at < count;) {
-    char32_t c = cp932_char(text, count, at);
-    if (c == kNotCp932) {
-      c = 0xfffd;
-      whole = false;
+}  // namespace
+
+int cp932_form(char32_t c) {
+  ensure_tables();
+  if (c >= 0x10000 || g_form_of[c] == 0) return -1;
+  return g_form_of[c] - 1;
+}
+
+// The text is written through a pointer into room for two bytes a character, then cut to
+// what it took: texts of megabytes pass through here at every click.
+char32_t append_cp932(std::u32string_view text, std::string& out) {
+  ensure_tables();
+  char32_t first_unfaithful = 0;
+  const size_t start = out.size();
+  out.resize(start + 2 * text.size());
+  char* to = &out[0] + start;
+  for (char32_t c : text) {
+    const unsigned form = c < 0x10000 ? g_form_of[c] : 0;
+    if (form == 0) {
+      *to++ = kPlaceholder[0];
+      *to++ = kPlaceholder[1];
+      if (!first_unfaithful) first_unfaithful = c;
+    } else if (form <= 0x100) {
+      *to++ = static_cast<char>(form - 1);
+    } else {
+      *to++ = static_cast<char>((form - 1) >> 8);
+      *to++ = static_cast<char>((form - 1) & 0xff);
     }
-    out += c;
   }
+  out.resize(static_cast<size_t>(to - out.data()));
+  return first_unfaithful;
+}
+
+char32_t cp932_char(const char* text, size_t count, size_t& at) {
+  ensure_tables();
+  return character_at(text, count, at);
+}
+
+bool append_unicode(const char* text, size_t count, std::u32string& out) {
+  ensure_tables();
+  bool whole = true;
+  const size_t start = out.size();
+  out.resize(start + count);
+  char32_t* to = &out[0] + start;
+  for (size_t at = 0; at < count;) {
+    const char32_t c = character_at(text, count, at);
+    *to++ = c == kNotCp932 ? 0xfffd : c;
+    whole = whole && c != kNotCp932;
+  }
+  out.resize(static_cast<size_t>(to - out.data()));
   return whole;
 }

@@ -2,10 +2,7 @@
 # the page as the build's site/ folder has it (the page, its style and scripts, the module,
 # the manifest, the icon and the service worker) and the licence. Unzipped, the page opens
 # from its folder, or is served from any static web server.
-set(site ${PROJECT_BINARY_DIR}/site)
-set(files ${MORVANE_WEB_FILES} service-worker.js)
-list(TRANSFORM files PREPEND ${site}/)
-install(FILES ${files} DESTINATION .)
+# app/web installs the page's files.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
