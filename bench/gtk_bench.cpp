@@ -88,13 +88,14 @@ void BM_InsertTags60KiB(benchmark::State& state) {
 BENCHMARK(BM_InsertTags60KiB);
 
 long resident_kib() {
-  long pages = 0, resident = 0;
+  char line[128] = {};
   FILE* statm = std::fopen("/proc/self/statm", "r");
-  if (statm) {
-    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(statm);
-  }
-  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+  if (!statm) return 0;
+  const bool read = std::fgets(line, sizeof line, statm) != nullptr;
+  std::fclose(statm);
+  char* resident = line;
+  std::strtol(line, &resident, 10);  // the first field is the whole size
+  return read ? std::strtol(resident, nullptr, 10) * (sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
 // 10,000 clicks on a short text, put back every time so that only the command's own

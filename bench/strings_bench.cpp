@@ -51,6 +51,7 @@ BENCHMARK(BM_MallocFree);
 
 void BM_StrNewFree(benchmark::State& state) {
   std::vector<RtString> application_strings;
+  application_strings.reserve(32);
   for (int i = 0; i < 32; ++i) application_strings.push_back(str_new(0));
   for (auto _ : state) {
     RtString s = str_new(16);

@@ -73,9 +73,9 @@ int main() {
   // 60 KiB of ordinary lines, half of it selected; the edit's limit is raised once, as
   // the command itself does on its first click.
   std::string text;
-  while (text.size() < 60 * 1024)
+  while (text.size() < size_t{60} * 1024)
     text += "The quick brown fox jumps over the lazy dog 0123456789\r\n";
-  text.resize(60 * 1024);
+  text.resize(size_t{60} * 1024);
   set_text(IDC_START_TAG, "<b>");
   set_text(IDC_END_TAG, "</b>");
   HWND edit = control(IDC_TEXT);
@@ -85,7 +85,7 @@ int main() {
       15,
       [&] {
         set_text(IDC_TEXT, text);
-        SendMessageA(edit, EM_SETSEL, 15 * 1024, 45 * 1024);
+        SendMessageA(edit, EM_SETSEL, WPARAM{15} * 1024, LPARAM{45} * 1024);
       },
       click);
   double round_trip = median_us(

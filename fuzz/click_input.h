@@ -32,13 +32,13 @@ inline void take_char(FuzzInput& in, std::u32string& out) {
   const int kind = in.take<uint8_t>() % 8;
   const char32_t v = in.take<uint16_t>();
   if (kind < 2) {
-    out += 0x20 + v % 0x5f;
+    out += static_cast<char32_t>(0x20 + v % 0x5f);
   } else if (kind == 2) {
     out += v % 3 == 0 ? U"\r\n" : v % 3 == 1 ? U"\r" : U"\n";
   } else if (kind == 3) {
-    out += v % 2 ? 0x3041 + v / 2 % 0xbe : 0xff61 + v / 2 % 0x3f;
+    out += static_cast<char32_t>(v % 2 ? 0x3041 + v / 2 % 0xbe : 0xff61 + v / 2 % 0x3f);
   } else if (kind == 4) {
-    out += 0x4e00 + v % 0x5200;
+    out += static_cast<char32_t>(0x4e00 + v % 0x5200);
   } else if (kind < 7) {
     out += kTricky[v % std::size(kTricky)];
   } else {

@@ -10,7 +10,7 @@ packages=(
   wine wine64
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   xvfb xauth xdotool x11-utils openbox imagemagick fonts-ipafont-gothic fonts-wine
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind clang-tidy gcovr
   mmdebstrap bubblewrap
   libgtk-4-dev
   wmctrl

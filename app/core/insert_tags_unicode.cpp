@@ -42,9 +42,9 @@ class TextControls final : public TagControls {
     edit_.first = text_.first_char();
     edit_.end = text_.end_char();
     size_t count = static_cast<size_t>(str_length(replacement));
-    if (!append_unicode(replacement, count, edit_.replacement)) {
+    if (!append_unicode(replacement, count, edit_.replacement)) {  // GCOVR_EXCL_START
       plat_fatal("Morvane: the replacement is not code page 932 text");
-    }
+    }  // GCOVR_EXCL_STOP
   }
 
   TagEdit take_edit() { return std::move(edit_); }

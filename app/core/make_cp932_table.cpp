@@ -46,13 +46,13 @@ size_t utf8(unsigned c, char* out) {
 int main(int argc, char** argv) {
   const std::string part = argc == 2 ? std::string(argv[1]) + ".part" : "";
   if (argc != 2 || !std::freopen(part.c_str(), "w", stdout)) {
-    std::fputs("usage: make_cp932_table FILE\n", stderr);
+    (void)std::fputs("usage: make_cp932_table FILE\n", stderr);
     return 2;
   }
   iconv_t to_cp932 = iconv_open("CP932", "UTF-8");
   iconv_t from_cp932 = iconv_open("UTF-8", "CP932");
   if (to_cp932 == reinterpret_cast<iconv_t>(-1) || from_cp932 == reinterpret_cast<iconv_t>(-1)) {
-    std::fputs("make_cp932_table: this iconv has no CP932\n", stderr);
+    (void)std::fputs("make_cp932_table: this iconv has no CP932\n", stderr);
     return 1;
   }
   std::printf("// Made by make_cp932_table from this machine's iconv. Do not edit.\n");
@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
   }
   std::printf("\n");
   if (pairs < 7000) {
-    std::fprintf(stderr, "make_cp932_table: only %d characters; is this iconv's CP932 whole?\n",
-                 pairs);
+    (void)std::fprintf(
+        stderr, "make_cp932_table: only %d characters; is this iconv's CP932 whole?\n", pairs);
     return 1;
   }
   if (std::fclose(stdout) != 0 || std::rename(part.c_str(), argv[1]) != 0) {

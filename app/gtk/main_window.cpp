@@ -31,7 +31,7 @@ constexpr char kIdKey[] = "morvane-control-id";
 // The multi-line text wraps its lines and always shows its vertical scroll bar; labels
 // read from the left.
 GtkWidget* make_widget(Kind kind, const char* text) {
-  switch (kind) {
+  switch (kind) {  // GCOVR_EXCL_BR_LINE: the compiler's branch for a value of no Kind
     case Kind::multi_line_text: {
       GtkWidget* view = gtk_text_view_new();
       gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_WORD_CHAR);
@@ -47,12 +47,15 @@ GtkWidget* make_widget(Kind kind, const char* text) {
       return label;
     }
   }
-  return nullptr;
+  return nullptr;  // GCOVR_EXCL_LINE: as the switch's branch
 }
+
+// GLib's type test, with branches of its own (a null object, a quick path).
+bool is_text_view(GtkWidget* widget) { return GTK_IS_TEXT_VIEW(widget); }  // GCOVR_EXCL_BR_LINE
 
 // A text view is placed in a scrolled frame; everything else as it is.
 GtkWidget* frame_of(GtkWidget* widget) {
-  if (!GTK_IS_TEXT_VIEW(widget)) return widget;
+  if (!is_text_view(widget)) return widget;
   GtkWidget* frame = gtk_scrolled_window_new();
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame), GTK_POLICY_NEVER, GTK_POLICY_ALWAYS);
   gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(frame), FALSE);
@@ -80,7 +83,7 @@ GtkWidget* find_control(GtkWidget* widget, int id) {
 
 // The child of the window's content that holds a control: its scrolled frame, for the text.
 GtkWidget* placed(GtkWidget* widget) {
-  return GTK_IS_TEXT_VIEW(widget) ? gtk_widget_get_parent(widget) : widget;
+  return is_text_view(widget) ? gtk_widget_get_parent(widget) : widget;
 }
 
 void name_controls() {

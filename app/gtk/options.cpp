@@ -25,15 +25,14 @@ int run_command_line(int argc, const char* const* argv) {
   if (argc < 2) return -1;
   for (int i = 1; i < argc; ++i) {
     if (!is_option(argv[i])) {
-      std::fprintf(stderr, "morvane: unknown argument '%s' (morvane --help lists the options)\n",
-                   argv[i]);
+      // Standard error is where the program would say that it cannot write there.
+      (void)std::fprintf(
+          stderr, "morvane: unknown argument '%s' (morvane --help lists the options)\n", argv[i]);
       return kUsageExitCode;
     }
   }
-  if (std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, stdout);
-  } else {
-    std::printf("morvane %s\n", MORVANE_VERSION);
-  }
-  return 0;
+  const bool written = std::strcmp(argv[1], "--help") == 0
+                           ? std::fputs(kUsage, stdout) >= 0
+                           : std::printf("morvane %s\n", MORVANE_VERSION) >= 0;
+  return written && std::fflush(stdout) == 0 ? 0 : kWriteFailedExitCode;
 }

@@ -16,7 +16,7 @@ std::u32string unicode_of_utf16(std::u16string_view text, int32_t& anchor, int32
   int32_t* const offsets[] = {&anchor, &cursor};
   std::u32string out;
   out.reserve(text.size());
-  for (size_t at = 0; at <= text.size(); ++at) {
+  for (size_t at = 0;; ++at) {
     for (int i = 0; i < 2; ++i) {
       if (cuts[i] == at) *offsets[i] = static_cast<int32_t>(out.size());
     }
@@ -25,10 +25,10 @@ std::u32string unicode_of_utf16(std::u16string_view text, int32_t& anchor, int32
     const bool pair = is_high(u) && at + 1 < text.size() && is_low(text[at + 1]) &&
                       cuts[0] != at + 1 && cuts[1] != at + 1;
     if (pair) {
-      out += 0x10000 + ((static_cast<char32_t>(u) - 0xd800) << 10) + (text[at + 1] - 0xdc00);
+      out += static_cast<char32_t>(0x10000 + ((u - 0xd800) << 10) + (text[at + 1] - 0xdc00));
       ++at;
     } else {
-      out += u;
+      out += char32_t{u};
     }
   }
   return out;

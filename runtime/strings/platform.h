@@ -86,9 +86,15 @@ using RtStopNotice = void (*)(const char* message);
 RtStopNotice plat_set_stop_notice(RtStopNotice notice);
 
 // The platform's halves of plat_fatal: writing the message to the debug channel and
-// standard error, and ending the process with an exit code.
+// standard error, and ending the process with an exit code (at once, past the C library's
+// exit).
 void plat_report_stop(const char* message);
 [[noreturn]] void plat_end_process(int exit_code);
+
+// In a build that measures coverage, writes the counts so far, which a process ending past
+// the C library's exit would lose; anything counted afterwards is not written. Call it
+// just before such an end. In other builds it does nothing.
+void plat_flush_coverage();
 
 // Compares two counted code page 932 texts under the system's locale: 1 when left sorts
 // first, 2 when both sort equal, 3 when right sorts first, 0 when the comparison fails.

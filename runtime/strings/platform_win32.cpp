@@ -46,7 +46,10 @@ void plat_report_stop(const char* message) {
   write_standard_error("\r\n");
 }
 
-void plat_end_process(int exit_code) { ExitProcess(static_cast<UINT>(exit_code)); }
+void plat_end_process(int exit_code) {
+  plat_flush_coverage();
+  ExitProcess(static_cast<UINT>(exit_code));  // GCOVR_EXCL_LINE: the counts end at the flush
+}
 
 int32_t plat_compare(const char* left, int32_t left_length, const char* right,
                      int32_t right_length) {

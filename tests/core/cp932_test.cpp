@@ -64,8 +64,9 @@ TEST(Cp932, ConvertsTextsBothWays) {
   EXPECT_TRUE(append_unicode(japanese.data(), japanese.size(), text));
   EXPECT_EQ(U"<日本語ｱ\\~", text);
   text.clear();
-  EXPECT_FALSE(append_unicode("a\x80\x82", 3, text)) << "0x80, and a lead byte at the end";
-  EXPECT_EQ(U"a\ufffd\ufffd", text);
+  EXPECT_FALSE(append_unicode("a\x80\xfe\x82", 4, text))
+      << "0x80, a byte past the lead bytes, and a lead byte at the end";
+  EXPECT_EQ(U"a\ufffd\ufffd\ufffd", text);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   for (char32_t c = 1; c < 0x10000; ++c) {
     if (c >= 0xd800 && c < 0xe000) continue;
     const std::u32string around = std::u32string(U"a") + c + U"b";
-    const int reversed = c % 2;
+    const int reversed = static_cast<int>(c % 2);
     clicks.push_back({around, U"<", U">", 1 + reversed, 2 - reversed});
     clicks.push_back({around, U"[", U"]", 2, 3});
     clicks.push_back({U"xyz", std::u32string(1, c), U"", 1, 2});

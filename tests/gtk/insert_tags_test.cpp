@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/gtk/stop_dialog.h"
+#include "app/gtk/utf8.h"
 #include "tests/gtk/gtk_fixture.h"
 #include "tests/support/click_support.h"
 
@@ -123,10 +125,40 @@ TEST_F(InsertTagsTest, KeepsEveryCharacterThatCodePage932Carries) {
   for (const Click& c : clicks) check_click(c);
 }
 
+// The GTK program's edge writes code page 932 as UTF-8 into a buffer of its size only when
+// all of it fits with its NUL, and only when it is code page 932 made of the table's
+// characters: for the stop notice, which may not allocate.
+TEST(Utf8Edge, WritesCodePage932IntoItsBufferOrNothing) {
+  const struct {
+    std::string cp932;
+    size_t size;
+    ptrdiff_t written;
+  } cases[] = {{cp932("aｱ日"), 8, 7}, {cp932("aｱ日"), 7, -1}, {"", 1, 0},
+               {"", 0, -1},           {"a\x80", 8, -1},       {"\x82", 8, -1}};
+  for (const auto& c : cases) {
+    char out[8];
+    EXPECT_EQ(c.written, utf8_from_cp932(c.cp932.data(), c.cp932.size(), out, c.size))
+        << hex_bytes(c.cp932) << " into " << c.size << " bytes";
+    if (c.written >= 0) {
+      EXPECT_EQ(cp932(out), c.cp932);
+    }
+  }
+}
+
+// Before the display is open, or once the window is gone, the stop has nothing to show
+// its dialog over: it returns at once, making no window.
+TEST(StopDialog, ReturnsAtOnceWithoutAMainWindow) {
+  ASSERT_EQ(nullptr, g_main_window);
+  const guint windows = g_list_model_get_n_items(gtk_window_get_toplevels());
+  show_stop_dialog("str_new: out of memory");
+  EXPECT_EQ(windows, g_list_model_get_n_items(gtk_window_get_toplevels()));
+  EXPECT_EQ(nullptr, control(IDC_TEXT)) << "no control without a main window";
+}
+
 // A heap that refuses a block, at the first request of a click or later in it, stops the
 // program with exit code 70 after its dialog has shown why over the insensitive main
 // window. The program runs its own start-up, which installs the dialog: one timer clicks
-// once the window is up, another reads the dialog and closes it, as the person would.
+// once the window is up, another reads the dialog and presses its OK, as the person would.
 gboolean click_with_a_refusing_heap(gpointer allowed) {
   if (!g_main_window || !gtk_widget_get_mapped(g_main_window)) return G_SOURCE_CONTINUE;
   set_text(control(IDC_TEXT), "abcdef");
@@ -135,19 +167,20 @@ gboolean click_with_a_refusing_heap(gpointer allowed) {
   return G_SOURCE_REMOVE;
 }
 
-gboolean read_and_close_stop_dialog(gpointer) {
+gboolean read_stop_dialog_and_press_ok(gpointer) {
   GListModel* windows = gtk_window_get_toplevels();
   for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
     GtkWindow* dialog = GTK_WINDOW(g_list_model_get_item(windows, i));
     g_object_unref(dialog);
     if (GTK_WIDGET(dialog) == g_main_window) continue;
-    GtkWidget* label = gtk_widget_get_first_child(gtk_window_get_child(dialog));
+    GtkWidget* box = gtk_window_get_child(dialog);
+    GtkWidget* label = gtk_widget_get_first_child(box);
     std::fprintf(stderr,
                  "dialog %s, modal %d, over the main window %d, which is sensitive %d: [%s]\n",
                  gtk_window_get_title(dialog), gtk_window_get_modal(dialog),
                  gtk_window_get_transient_for(dialog) == GTK_WINDOW(g_main_window),
                  gtk_widget_get_sensitive(g_main_window), gtk_label_get_text(GTK_LABEL(label)));
-    gtk_window_close(dialog);
+    g_signal_emit_by_name(gtk_widget_get_last_child(box), "clicked");
     return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
@@ -159,7 +192,7 @@ TEST(StartUpDeathTest, StopsWithItsDialogWhenTheHeapRefuses) {
     EXPECT_EXIT(
         {
           g_timeout_add(20, click_with_a_refusing_heap, &allowed);
-          g_timeout_add(20, read_and_close_stop_dialog, nullptr);
+          g_timeout_add(20, read_stop_dialog_and_press_ok, nullptr);
           app_main();
         },
         ::testing::ExitedWithCode(kRtFatalExitCode),

@@ -114,6 +114,14 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
                               IDC_INSERT, IDC_END_TAG, IDC_START_TAG, IDC_TEXT}),
             order)
       << "the focus at first, after four Tabs, then after four Shift+Tabs";
+  // Shift+Tab into the window, from no focus, goes to the last of the order.
+  gtk_window_set_focus(GTK_WINDOW(g_main_window), nullptr);
+  gtk_widget_child_focus(g_main_window, GTK_DIR_TAB_BACKWARD);
+  EXPECT_EQ(IDC_INSERT, focused_control()) << "the focus after Shift+Tab from none";
+  // The arrow keys move by place, as in any fixed layout: down from the start tag.
+  gtk_widget_grab_focus(control(IDC_START_TAG));
+  gtk_widget_child_focus(g_main_window, GTK_DIR_DOWN);
+  EXPECT_EQ(IDC_END_TAG, focused_control()) << "the focus after the down arrow";
 }
 
 // A close request destroys the window, releases the style and ends the main loop.

@@ -31,10 +31,12 @@ Window find_window(pid_t pid) {
   std::string command = "timeout 30 xdotool search --sync --all --onlyvisible --pid " +
                         std::to_string(pid) + " --name '^Morvane$' 2>/dev/null";
   FILE* out = popen(command.c_str(), "r");
-  unsigned long window = 0;
-  if (out && std::fscanf(out, "%lu", &window) != 1) window = 0;
-  if (out) pclose(out);
-  return window;
+  char line[64] = {};
+  if (out) {
+    if (!std::fgets(line, sizeof line, out)) line[0] = '\0';
+    pclose(out);
+  }
+  return std::strtoul(line, nullptr, 10);
 }
 
 // WM_CLASS as "instance, class".
@@ -138,7 +140,8 @@ struct CommandLine {
   std::string out, err;
 };
 
-// The options never reach a display: with none to open, the window would stop with 70.
+// The options never reach a display; with no option and no display to open, the program
+// stops with 70 and says why.
 TEST(MorvaneProcess, AnswersItsOptionsWithoutAWindow) {
   const std::string usage = "Usage: morvane [--version | --help]\n";
   auto unknown = [](const char* a) {
@@ -152,6 +155,7 @@ TEST(MorvaneProcess, AnswersItsOptionsWithoutAWindow) {
       {"-v", 2, "", unknown("-v")},
       {"--version text.txt", 2, "", unknown("text.txt")},
       {"''", 2, "", unknown("")},
+      {"", 70, "", "Morvane: cannot open the display\n"},
   };
   char** env =
       g_environ_unsetenv(g_environ_unsetenv(g_get_environ(), "DISPLAY"), "WAYLAND_DISPLAY");
@@ -171,6 +175,16 @@ TEST(MorvaneProcess, AnswersItsOptionsWithoutAWindow) {
     g_strfreev(argv);
     g_free(out);
     g_free(err);
+  }
+  // What an option asks for and standard output does not take makes the command fail.
+  for (const char* option : {"--version", "--help"}) {
+    const std::string command =
+        std::string("exec '") + MORVANE_PROGRAM + "' " + option + " >/dev/full";
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    int status = -1;
+    ASSERT_TRUE(g_spawn_sync(nullptr, const_cast<char**>(argv), env, G_SPAWN_DEFAULT, nullptr,
+                             nullptr, nullptr, nullptr, &status, nullptr));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 74) << option << ": status " << status;
   }
   g_strfreev(env);
 }

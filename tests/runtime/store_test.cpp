@@ -27,6 +27,7 @@ size_t entries_size() { return plat_heap_size(rt_registry().entries); }
         std::string failures;                  \
         condition_block;                       \
         std::cerr << failures;                 \
+        plat_flush_coverage();                 \
         std::_Exit(failures.empty() ? 0 : 1);  \
       },                                       \
       ::testing::ExitedWithCode(0), "")
@@ -147,6 +148,13 @@ TEST_F(StoreDeathTest, StopsInOrderWhenItCannotGoOn) {
   EXPECT_EXIT(
       {
         plat_heap_refuse_after(0);
+        rt_init();
+      },
+      ::testing::ExitedWithCode(kRtFatalExitCode),
+      "rt_init: the heap cannot supply the string registry");
+  EXPECT_EXIT(
+      {
+        plat_heap_refuse_after(0);
         str_new(8);
       },
       ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: out of memory");
@@ -157,6 +165,21 @@ TEST_F(StoreDeathTest, StopsInOrderWhenItCannotGoOn) {
       },
       ::testing::ExitedWithCode(kRtFatalExitCode), "str_new: out of memory.*registry");
 }
+
+#ifdef _WIN32
+// A program started without a console (Morvane.exe from Explorer) has no standard error:
+// the stop goes on all the same.
+TEST_F(StoreDeathTest, StopsWithoutAConsole) {
+  for (HANDLE none : {HANDLE{nullptr}, INVALID_HANDLE_VALUE}) {
+    EXPECT_EXIT(
+        {
+          SetStdHandle(STD_ERROR_HANDLE, none);
+          plat_fatal("no console");
+        },
+        ::testing::ExitedWithCode(kRtFatalExitCode), "");
+  }
+}
+#endif
 
 // A front-end's notice that meets a second stop while it is showing the first.
 void notice_that_stops_again(const char* message) {

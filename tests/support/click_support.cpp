@@ -4,7 +4,7 @@
 
 #include "tests/support/runtime_support.h"
 
-const Click kAsciiClicks[9] = {
+const Click kAsciiClicks[10] = {
     {"selection in ASCII text", "ab", "cd", "ef", "[", "]", false},
     {"caret only", "abc", "", "def", "[b]", "[/b]", false},
     {"whole text", "", "abcdef", "", "<p>", "</p>", false},
@@ -14,6 +14,7 @@ const Click kAsciiClicks[9] = {
     {"caret at the very start", "", "", "abc", "[", "]", false},
     {"caret at the very end", "abc", "", "", "[", "]", false},
     {"the first character", "", "a", "bc", "<", ">", true},
+    {"caret only, no tags", "ab", "", "cd", "", "", false},
 };
 
 void expect_same_text(const std::string& expected, const std::string& actual) {

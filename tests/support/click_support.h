@@ -14,7 +14,7 @@ struct Click {
 
 // Clicks on ASCII texts, the same bytes in every front-end: the selection and the caret
 // anywhere, the very start and end included, either way round, with and without tags.
-extern const Click kAsciiClicks[9];
+extern const Click kAsciiClicks[10];
 
 // Expects actual to be expected; on a difference, reports the first byte that differs and
 // the bytes of both from there.

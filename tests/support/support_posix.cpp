@@ -20,6 +20,9 @@ std::string cp932(const std::string& utf8) {
   return out;
 }
 
+void watch_heap() {}
+void expect_heap_intact() {}
+
 // The debug channel is standard error here.
 DebugChannelCapture::DebugChannelCapture() { ::testing::internal::CaptureStderr(); }
 
@@ -34,8 +37,8 @@ std::string DebugChannelCapture::take() {
 
 struct TestWindow::Impl final : RtTextWindow {
   std::string text;
-  int32_t reported;
-  int32_t text_length() override { return reported; }
+  int64_t reported;
+  int32_t text_length() override { return static_cast<int32_t>(reported); }
   void get_text(char* buffer, int32_t size) override {
     if (size <= 0) return;
     size_t n = std::min(text.size(), static_cast<size_t>(size) - 1);
@@ -44,7 +47,7 @@ struct TestWindow::Impl final : RtTextWindow {
   }
 };
 
-TestWindow::TestWindow(const std::string& text, int32_t reported_length) : impl_(new Impl) {
+TestWindow::TestWindow(const std::string& text, int64_t reported_length) : impl_(new Impl) {
   impl_->text = text;
   impl_->reported = reported_length;
 }

@@ -1,8 +1,10 @@
-// Win32 parts of the test fixtures: code page conversion, the debug channel seen through
-// a vectored exception handler, and a window class whose text queries tests control.
+// Win32 parts of the test fixtures: code page conversion, the heap watched through import
+// hooks, the debug channel seen through a vectored exception handler, and a window class
+// whose text queries tests control.
 #include <algorithm>
 #include <cstring>
 
+#include "tests/support/import_hook.h"
 #include "tests/support/runtime_support.h"
 
 std::string cp932(const std::string& utf8) {
@@ -13,6 +15,42 @@ std::string cp932(const std::string& utf8) {
   std::string out(size_t(length), '\0');
   WideCharToMultiByte(932, 0, wide.data(), wide_length, &out[0], length, nullptr, nullptr);
   return out;
+}
+
+namespace {
+
+using HeapFreeFn = BOOL(WINAPI*)(HANDLE, DWORD, LPVOID);
+using HeapReAllocFn = LPVOID(WINAPI*)(HANDLE, DWORD, LPVOID, SIZE_T);
+HeapFreeFn g_heap_free;
+HeapReAllocFn g_heap_realloc;
+int g_heap_faults;
+
+BOOL WINAPI checked_heap_free(HANDLE heap, DWORD flags, LPVOID block) {
+  if (!HeapValidate(heap, 0, block)) ++g_heap_faults;
+  BOOL freed = g_heap_free(heap, flags, block);
+  if (!freed) ++g_heap_faults;
+  return freed;
+}
+
+LPVOID WINAPI checked_heap_realloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T size) {
+  if (!HeapValidate(heap, 0, block)) ++g_heap_faults;
+  return g_heap_realloc(heap, flags, block, size);
+}
+
+}  // namespace
+
+void watch_heap() {
+  g_heap_free = reinterpret_cast<HeapFreeFn>(
+      hook_import("kernel32.dll", "HeapFree", reinterpret_cast<void*>(checked_heap_free)));
+  g_heap_realloc = reinterpret_cast<HeapReAllocFn>(
+      hook_import("kernel32.dll", "HeapReAlloc", reinterpret_cast<void*>(checked_heap_realloc)));
+}
+
+void expect_heap_intact() {
+  EXPECT_TRUE(g_heap_free && g_heap_realloc) << "the heap is not watched";
+  EXPECT_EQ(0, g_heap_faults) << "blocks found damaged, or refused, when freed or resized";
+  EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr)) << "the process heap is damaged";
+  g_heap_faults = 0;
 }
 
 // OutputDebugStringA raises DBG_PRINTEXCEPTION_C with the text's length (NUL included)
@@ -50,14 +88,14 @@ std::string DebugChannelCapture::take() {
 
 struct TestWindow::Impl {
   std::string text;
-  int32_t reported;
+  int64_t reported;
   HWND window;
 };
 
 namespace {
 LRESULT CALLBACK test_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* impl = reinterpret_cast<TestWindow::Impl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (impl && message == WM_GETTEXTLENGTH) return impl->reported;
+  if (impl && message == WM_GETTEXTLENGTH) return static_cast<LRESULT>(impl->reported);
   if (impl && message == WM_GETTEXT) {
     if (wparam == 0) return 0;
     size_t n = std::min(impl->text.size(), size_t(wparam) - 1);
@@ -81,7 +119,7 @@ const char* test_window_class() {
 }
 }  // namespace
 
-TestWindow::TestWindow(const std::string& text, int32_t reported_length) : impl_(new Impl) {
+TestWindow::TestWindow(const std::string& text, int64_t reported_length) : impl_(new Impl) {
   impl_->text = text;
   impl_->reported = reported_length;
   impl_->window = CreateWindowExA(0, test_window_class(), "", 0, 0, 0, 10, 10, HWND_MESSAGE,

@@ -31,6 +31,7 @@ ASCII = [
     ("caret at the very start", "", "", "abc", "[", "]", False),
     ("caret at the very end", "abc", "", "", "[", "]", False),
     ("the first character", "", "a", "bc", "<", ">", True),
+    ("caret only, no tags", "ab", "", "cd", "", "", False),
 ]
 CLICKS = ASCII + [
     ("across lines", "one\ntw", "o\nthr", "ee\n", "<em>", "</em>", False),

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "tests/win32/import_hook.h"
+#include "tests/support/import_hook.h"
 
 std::vector<SystemCall> g_system_calls;
 HBRUSH g_created_brush;
@@ -116,4 +116,5 @@ void MainWindowTest::TearDown() {
   UnregisterClassA("NORMAL0", GetModuleHandleA(nullptr));
   UnregisterClassA("NORMALDLG", GetModuleHandleA(nullptr));
   EXPECT_EQ(string_variables(), live_strings()) << "the registry holds just the 32 variables";
+  expect_heap_intact();
 }

@@ -4,9 +4,9 @@
 
 #include "app/win32/stop_box.h"
 #include "tests/support/click_support.h"
+#include "tests/support/import_hook.h"
 #include "tests/win32/app_fixture.h"
 #include "tests/win32/byte_edit.h"
-#include "tests/win32/import_hook.h"
 
 namespace {
 
@@ -71,6 +71,7 @@ TEST_P(InsertTagsTest, WrapsTheSelection) {
   const Click clicks[] = {
       {"across lines", "one\r\ntw", "o\r\nthr", "ee\r\n", "<em>", "</em>", false},
       {"Japanese text", jp, cp932("テキスト"), cp932("です。"), cp932("「"), cp932("」"), false},
+      {"caret in Japanese text, no tags", jp, "", cp932("です。"), "", "", false},
       {"mixed widths", cp932("aあ"), cp932("bいc"), cp932("うd"), "<b>", "</b>", false},
       {"Japanese tags, reversed", cp932("前"), cp932("中身"), cp932("後"), cp932("【"), cp932("】"),
        true},
@@ -165,8 +166,8 @@ TEST_P(InsertTagsTest, KeepsEveryByteOfHostileInput) {
 using InsertTagsDeathTest = MainWindowTest;
 
 int WINAPI recording_message_box(HWND owner, LPCSTR text, LPCSTR caption, UINT flags) {
-  std::fprintf(stderr, "MessageBoxA(%s, %s, %#x) [%s]\n", owner == g_main_hwnd ? "main" : "other",
-               caption, flags, text);
+  const char* owned_by = !owner ? "none" : owner == g_main_hwnd ? "main" : "other";
+  std::fprintf(stderr, "MessageBoxA(%s, %s, %#x) [%s]\n", owned_by, caption, flags, text);
   std::fflush(stderr);
   return 0;
 }
@@ -191,6 +192,24 @@ TEST_F(InsertTagsDeathTest, StopsInOrderWhenTheHeapRefuses) {
         "The failed command changed no text\\.\\]");
   }
   EXPECT_EQ("abcdef", window_text(child(IDC_TEXT)));
+}
+
+// Start-up that cannot make the main window stops with exit code 70 after the notice that
+// start-up itself installs: the message box, with no window to own it.
+HWND WINAPI no_window(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                      LPVOID) {
+  return nullptr;
+}
+
+TEST(StartUpDeathTest, StopsWithItsNoticeWhenTheWindowCannotBeMade) {
+  EXPECT_EXIT(
+      {
+        hook_import("user32.dll", "CreateWindowExA", reinterpret_cast<void*>(no_window));
+        hook_import("user32.dll", "MessageBoxA", reinterpret_cast<void*>(recording_message_box));
+        app_main();
+      },
+      ::testing::ExitedWithCode(kRtFatalExitCode),
+      "MessageBoxA\\(none, Morvane, 0x10\\) \\[Morvane .*the main window could not be created");
 }
 
 // Clicks queued faster than the window handles them: each runs to completion in turn,

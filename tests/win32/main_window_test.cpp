@@ -77,8 +77,8 @@ TEST_F(MainWindowTest, OuterWindowAndClasses) {
   EXPECT_EQ(408, r.right - r.left);
   EXPECT_EQ(360, r.bottom - r.top);
   EXPECT_EQ("Morvane", window_text(g_main_hwnd));
-  EXPECT_EQ(DWORD(WS_OVERLAPPEDWINDOW | WS_VISIBLE), DWORD(GetWindowLongA(g_main_hwnd, GWL_STYLE)) &
-                                                         DWORD(WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  const DWORD shown_frame = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+  EXPECT_EQ(shown_frame, DWORD(GetWindowLongA(g_main_hwnd, GWL_STYLE)) & shown_frame);
 
   WNDCLASSEXA dialog = {}, main = {};
   dialog.cbSize = main.cbSize = sizeof(WNDCLASSEXA);
@@ -99,6 +99,11 @@ TEST_F(MainWindowTest, OuterWindowAndClasses) {
 TEST_F(MainWindowTest, PassesOtherMessagesToTheDefaultProcedure) {
   EXPECT_EQ(DefWindowProcA(g_main_hwnd, WM_GETTEXTLENGTH, 0, 0),
             SendMessageA(g_main_hwnd, WM_GETTEXTLENGTH, 0, 0));
+  // The class that no window uses passes everything on.
+  EXPECT_EQ(DefWindowProcA(g_main_hwnd, WM_GETTEXTLENGTH, 0, 0),
+            dlg_wnd_proc(g_main_hwnd, WM_GETTEXTLENGTH, 0, 0));
+  EXPECT_EQ(DefWindowProcA(g_main_hwnd, WM_NCHITTEST, 0, 0),
+            dlg_wnd_proc(g_main_hwnd, WM_NCHITTEST, 0, 0));
   RECT r;
   GetWindowRect(g_main_hwnd, &r);
   LPARAM caption = MAKELPARAM(r.left + 100, r.top + 5);
@@ -151,6 +156,17 @@ TEST_F(MainWindowTest, CloseDestroysTheWindowAndEndsTheLoop) {
   EXPECT_EQ(0u, GetObjectType(font)) << "the font is gone";
   EXPECT_EQ(0u, GetObjectType(brush)) << "the brush is gone";
   EXPECT_EQ(0, run_message_loop()) << "the quit message ends the loop";
+}
+
+// The brush is kept as the double of its handle read as a signed 32-bit integer: handles
+// with the top bit set come back from negative doubles.
+TEST(FaceBrush, ComesBackAsTheHandleStored) {
+  const double saved = g_face_brush;
+  for (int32_t handle : {0x3a, 0x7fffffff, -0x7ffffff0, INT32_MIN, -1}) {
+    g_face_brush = static_cast<double>(handle);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(static_cast<intptr_t>(handle)), face_brush()) << handle;
+  }
+  g_face_brush = saved;
 }
 
 TEST(WordHalves, SplitA32BitValue) {

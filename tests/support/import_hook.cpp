@@ -1,4 +1,4 @@
-#include "tests/win32/import_hook.h"
+#include "tests/support/import_hook.h"
 
 #include <windows.h>
 
