@@ -31,8 +31,11 @@ int run_command_line(int argc, const char* const* argv) {
       return kUsageExitCode;
     }
   }
-  const bool written = std::strcmp(argv[1], "--help") == 0
-                           ? std::fputs(kUsage, stdout) >= 0
-                           : std::printf("morvane %s\n", MORVANE_VERSION) >= 0;
-  return written && std::fflush(stdout) == 0 ? 0 : kWriteFailedExitCode;
+  // What could not be written shows in the stream's error or in its flush.
+  if (std::strcmp(argv[1], "--help") == 0) {
+    (void)std::fputs(kUsage, stdout);
+  } else {
+    (void)std::printf("morvane %s\n", MORVANE_VERSION);
+  }
+  return (std::fflush(stdout) | std::ferror(stdout)) == 0 ? 0 : kWriteFailedExitCode;
 }
