@@ -5,7 +5,7 @@ without a display; run with /usr/bin/python3."""
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import Browser, Server  # noqa: E402
 
 

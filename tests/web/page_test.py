@@ -14,7 +14,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import Browser, Server
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from browser import Browser, Server  # noqa: E402
 
 SITE = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else "build/web/site")
 FILE_URL = "file://" + SITE + "/index.html"
