@@ -52,12 +52,14 @@ char32_t character_at(const char* text, size_t count, size_t& at) {
   return g_character_of[form] - 1;
 }
 
+// cp932_form once the tables are made.
+int form_of(char32_t c) { return c < 0x10000 ? g_form_of[c] - 1 : -1; }
+
 }  // namespace
 
 int cp932_form(char32_t c) {
   ensure_tables();
-  if (c >= 0x10000 || g_form_of[c] == 0) return -1;
-  return g_form_of[c] - 1;
+  return form_of(c);
 }
 
 // The text is written through a pointer into room for two bytes a character, then cut to
@@ -69,16 +71,16 @@ char32_t append_cp932(std::u32string_view text, std::string& out) {
   out.resize(start + 2 * text.size());
   char* to = &out[0] + start;
   for (char32_t c : text) {
-    const unsigned form = c < 0x10000 ? g_form_of[c] : 0;
-    if (form == 0) {
+    const int form = form_of(c);
+    if (form < 0) {
       *to++ = kPlaceholder[0];
       *to++ = kPlaceholder[1];
       if (!first_unfaithful) first_unfaithful = c;
-    } else if (form <= 0x100) {
-      *to++ = static_cast<char>(form - 1);
+    } else if (form < 0x100) {
+      *to++ = static_cast<char>(form);
     } else {
-      *to++ = static_cast<char>((form - 1) >> 8);
-      *to++ = static_cast<char>((form - 1) & 0xff);
+      *to++ = static_cast<char>(form >> 8);
+      *to++ = static_cast<char>(form & 0xff);
     }
   }
   out.resize(static_cast<size_t>(to - out.data()));
