@@ -13,6 +13,7 @@
 
 #include "app/core/layout.h"
 #include "app/win32/app_main.h"
+#include "app/win32/gdi_objects.h"
 #include "app/win32/globals.h"
 
 namespace {

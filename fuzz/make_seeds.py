@@ -2,7 +2,7 @@
 """Writes the seed corpora of the fuzz targets into fuzz/corpus/: a few small inputs that
 reach the interesting paths at once. The operation codes follow the Op enumeration of
 strings_fuzz.cpp; a numeric input is x and y as doubles and n as a 32-bit integer; an
-insert_tags input is the two tags' lengths, the selection's anchor and cursor, then the
+wrap_unicode input is the two tags' lengths, the selection's anchor and cursor, then the
 characters, each as kind 7 (any code point) with its value."""
 import os
 import struct
@@ -72,7 +72,7 @@ def click(text, anchor, cursor, start_tag="<", end_tag=">"):
             b"".join(u8(7) + struct.pack("<HB", ord(c) & 0xFFFF, ord(c) >> 16) for c in chars))
 
 
-def insert_tags_seeds():
+def wrap_unicode_seeds():
     return {
         "japanese": click("日本語のテキストです。", 3, 8, "「", "」"),
         "reversed_crlf": click("one\r\ntwo\r\nthree", 12, 2, "<p>", "</p>"),
@@ -84,7 +84,7 @@ def insert_tags_seeds():
 
 
 for target, seeds in (("strings", strings_seeds()), ("numeric", numeric_seeds()),
-                      ("insert_tags", insert_tags_seeds())):
+                      ("wrap_unicode", wrap_unicode_seeds())):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
     for name, data in seeds.items():

@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-corpora=(fuzz/corpus/insert_tags)
-[ -d build/fuzz/corpus/insert_tags ] && corpora+=(build/fuzz/corpus/insert_tags)
+corpora=(fuzz/corpus/wrap_unicode)
+[ -d build/fuzz/corpus/wrap_unicode ] && corpora+=(build/fuzz/corpus/wrap_unicode)
 build/native/tests/front_ends/click_outcomes "$work/cases" "${corpora[@]}" >"$work/gtk"
 node tests/front_ends/click_outcomes.js "$PWD/build/web/site/morvane.js" "$PWD/app/web/bridge.js" \
   "$work/cases" >"$work/web"

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup-machine.sh
 cmake --preset native >/dev/null
-cmake --build --preset native --target morvane -j2
+cmake --build --preset native --target morvane -j"$(nproc)"
 
 program=build/native/app/gtk/morvane
 if [ -n "${DISPLAY:-}" ]; then

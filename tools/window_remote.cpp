@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/core/layout.h"
+#include "app/win32/main_window.h"
 
 namespace {
 

@@ -14,64 +14,35 @@ constexpr Pair kPairs[] = {
 };
 
 // The table turned both ways, one entry for each of the 65,536 characters and forms:
-// the value plus one, 0 where there is none. Made once, on first use.
-uint16_t g_form_of[0x10000];
-uint16_t g_character_of[0x10000];
-
-bool make_tables() {
-  for (const Pair& p : kPairs) {
-    g_form_of[p.character] = static_cast<uint16_t>(p.form + 1);
-    g_character_of[p.form] = static_cast<uint16_t>(p.character + 1);
+// the value plus one, 0 where there is none. Made before main, from kPairs.
+struct Tables {
+  uint16_t form_of[0x10000] = {};
+  uint16_t character_of[0x10000] = {};
+  Tables() noexcept {
+    for (const Pair& p : kPairs) {
+      form_of[p.character] = static_cast<uint16_t>(p.form + 1);
+      character_of[p.form] = static_cast<uint16_t>(p.character + 1);
+    }
   }
-  return true;
-}
-
-void ensure_tables() {
-  // GCOVR_EXCL_BR_START: the compiler's guard of the one-time making.
-  static const bool made = make_tables();
-  // GCOVR_EXCL_BR_STOP
-  (void)made;
-}
+};
+const Tables g_tables;
 
 // The lead bytes of code page 932's double-byte forms.
 bool is_lead(unsigned char b) { return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc); }
 
-// cp932_char once the tables are made.
-char32_t character_at(const char* text, size_t count, size_t& at) {
-  unsigned form = static_cast<unsigned char>(text[at]);
-  size_t length = 1;
-  if (is_lead(static_cast<unsigned char>(form)) && at + 1 < count) {
-    form = form << 8 | static_cast<unsigned char>(text[at + 1]);
-    length = 2;
-  }
-  if (g_character_of[form] == 0) {
-    at += 1;
-    return kNotCp932;
-  }
-  at += length;
-  return g_character_of[form] - 1;
-}
-
-// cp932_form once the tables are made.
-int form_of(char32_t c) { return c < 0x10000 ? g_form_of[c] - 1 : -1; }
-
 }  // namespace
 
-int cp932_form(char32_t c) {
-  ensure_tables();
-  return form_of(c);
-}
+int cp932_form(char32_t c) { return c < 0x10000 ? g_tables.form_of[c] - 1 : -1; }
 
 // The text is written through a pointer into room for two bytes a character, then cut to
 // what it took: texts of megabytes pass through here at every click.
 char32_t append_cp932(std::u32string_view text, std::string& out) {
-  ensure_tables();
   char32_t first_unfaithful = 0;
   const size_t start = out.size();
   out.resize(start + 2 * text.size());
   char* to = &out[0] + start;
   for (char32_t c : text) {
-    const int form = form_of(c);
+    const int form = cp932_form(c);
     if (form < 0) {
       *to++ = kPlaceholder[0];
       *to++ = kPlaceholder[1];
@@ -88,18 +59,27 @@ char32_t append_cp932(std::u32string_view text, std::string& out) {
 }
 
 char32_t cp932_char(const char* text, size_t count, size_t& at) {
-  ensure_tables();
-  return character_at(text, count, at);
+  unsigned form = static_cast<unsigned char>(text[at]);
+  size_t length = 1;
+  if (is_lead(static_cast<unsigned char>(form)) && at + 1 < count) {
+    form = form << 8 | static_cast<unsigned char>(text[at + 1]);
+    length = 2;
+  }
+  if (g_tables.character_of[form] == 0) {
+    at += 1;
+    return kNotCp932;
+  }
+  at += length;
+  return g_tables.character_of[form] - 1;
 }
 
 bool append_unicode(const char* text, size_t count, std::u32string& out) {
-  ensure_tables();
   bool whole = true;
   const size_t start = out.size();
   out.resize(start + count);
   char32_t* to = &out[0] + start;
   for (size_t at = 0; at < count;) {
-    const char32_t c = character_at(text, count, at);
+    const char32_t c = cp932_char(text, count, at);
     *to++ = c == kNotCp932 ? 0xfffd : c;
     whole = whole && c != kNotCp932;
   }

@@ -28,8 +28,7 @@ char32_t append_cp932(std::u32string_view text, std::string& out);
 
 // Returns the character whose form begins at byte at of the count bytes of text
 // (at < count), and moves at past that form; kNotCp932, moving at by one byte, when no
-// character of the table has the form found there. Allocates nothing once the table is
-// made (the first call of any routine here makes it).
+// character of the table has the form found there. Allocates nothing.
 char32_t cp932_char(const char* text, size_t count, size_t& at);
 
 // Appends the characters of count bytes of code page 932 text to out. Returns false, with

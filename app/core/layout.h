@@ -1,8 +1,8 @@
 // The main window as every front-end lays it out: the controls' ids, texts, places and
-// sizes, the window's caption and size, the window class names, the Tab order and the
-// names that assistive technologies read. A front-end adds only its own columns (the
-// Win32 class and styles, the GTK widget kind); its tests keep their own copy of the
-// values, as the independent check.
+// sizes, the window's caption and size, the Tab order and the names that assistive
+// technologies read. A front-end adds only its own columns (the Win32 class and styles,
+// the GTK widget, the page's element); its tests keep their own copy of the values, as the
+// independent check.
 #pragma once
 
 constexpr int IDC_TEXT = 1000;
@@ -60,11 +60,6 @@ inline constexpr char kWindowCaption[] = "Morvane";
 // The outer size of the main window, frame included, in pixels.
 constexpr int kWindowWidth = 408;
 constexpr int kWindowHeight = 360;
-
-// The Windows program's two window classes: the main window's, and one that is
-// registered and never used (docs/deliberate.md, "The class nobody uses").
-inline constexpr char kMainWindowClass[] = "NORMAL0";
-inline constexpr char kDialogWindowClass[] = "NORMALDLG";
 
 // Where the front-end moves the focus with Tab (GTK, the web page): reading order. The
 // Windows program's controls have no tab stops (docs/deliberate.md, "Tab").

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/core/insert_tags_unicode.h"
+#include "app/core/wrap_unicode_selection.h"
 
 // Returns the message for a click refused because of the character refused in place:
 // where it stands (the label of its tag field, or 選択範囲), the character and its code

@@ -5,16 +5,6 @@
 
 #include "app/core/layout.h"
 
-namespace {
-
-// GLib's type tests, with branches of their own (a null object, a quick path).
-bool on_x11(GdkDisplay* display) { return GDK_IS_X11_DISPLAY(display); }  // GCOVR_EXCL_BR_LINE
-bool is_wayland_toplevel(GdkSurface* surface) {
-  return GDK_IS_WAYLAND_TOPLEVEL(surface);  // GCOVR_EXCL_BR_LINE
-}
-
-}  // namespace
-
 // The name people know it by, its caption. GTK 4.8 gives the accessibility bus the
 // program name as the application's name, and X11 the same name as the windows' instance.
 void name_application() { g_set_prgname(kWindowCaption); }
@@ -23,7 +13,8 @@ void name_application() { g_set_prgname(kWindowCaption); }
 // StartupWMClass needs the id.
 void name_windows() {
   GdkDisplay* display = gdk_display_get_default();
-  if (on_x11(display)) gdk_x11_display_set_program_class(display, kApplicationId);
+  const bool x11 = GDK_IS_X11_DISPLAY(display);  // GCOVR_EXCL_BR_LINE: GLib's own branches
+  if (x11) gdk_x11_display_set_program_class(display, kApplicationId);
   gtk_window_set_default_icon_name(kApplicationId);
 }
 
@@ -31,7 +22,6 @@ void name_windows() {
 // the program name as app id) and before its first frame: the app id is the id.
 void name_toplevel(GtkWidget* window, gpointer) {
   GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window));
-  if (is_wayland_toplevel(surface)) {
-    gdk_wayland_toplevel_set_application_id(GDK_TOPLEVEL(surface), kApplicationId);
-  }
+  const bool wayland = GDK_IS_WAYLAND_TOPLEVEL(surface);  // GCOVR_EXCL_BR_LINE: GLib's own
+  if (wayland) gdk_wayland_toplevel_set_application_id(GDK_TOPLEVEL(surface), kApplicationId);
 }

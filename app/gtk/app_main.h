@@ -9,13 +9,6 @@
 // Without a display it stops with exit code 70.
 [[noreturn]] void app_main();
 
-// Gives the six controls their one monospaced font, and the tag fields and the button
-// the room they need in their places, as a style for the whole display.
-void create_style();
-// Dispatches events until the quit is posted; takes the quit and returns 0.
+// Dispatches events until the main window is gone (g_quit_posted); takes the quit and
+// returns 0.
 int32_t run_main_loop();
-
-// What the main window does when it is destroyed: release_style, then post the quit.
-void on_destroy();
-// Takes the style off the display and releases it.
-void release_style();

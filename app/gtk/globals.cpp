@@ -2,4 +2,6 @@
 
 GtkCssProvider* g_style;
 GtkWidget* g_main_window;
+GtkWidget* g_controls[kControlCount];
+GtkWidget* g_message_line;
 bool g_quit_posted;

@@ -1,89 +1,66 @@
 #include "app/gtk/main_window.h"
 
+#include <algorithm>
+#include <string>
+
 #include "app/core/layout.h"
 #include "app/gtk/app_identity.h"
-#include "app/gtk/app_main.h"
 #include "app/gtk/focus_order.h"
 #include "app/gtk/globals.h"
-#include "app/gtk/insert_tags.h"
+#include "app/gtk/style.h"
+#include "app/gtk/text_command.h"
 #include "app/gtk/utf8.h"
 
 namespace {
 
-enum class Kind { multi_line_text, button, single_line_text, label };
-
-// The GTK column of the layout: each control's widget kind, in the layout's order.
-struct GtkControl {
-  int id;
-  Kind kind;
-};
-
-constexpr GtkControl kGtkControls[kControlCount] = {
-    {IDC_TEXT, Kind::multi_line_text},       {IDC_INSERT, Kind::button},
-    {IDC_START_TAG, Kind::single_line_text}, {IDC_END_TAG, Kind::single_line_text},
-    {IDC_START_LABEL, Kind::label},          {IDC_END_LABEL, Kind::label},
-};
-
-static_assert(follows_layout(kGtkControls), "the GTK column follows the layout's order");
-
-constexpr char kIdKey[] = "morvane-control-id";
-
-// The multi-line text wraps its lines and always shows its vertical scroll bar; labels
-// read from the left.
-GtkWidget* make_widget(Kind kind, const char* text) {
-  switch (kind) {  // GCOVR_EXCL_BR_LINE: the compiler's branch for a value of no Kind
-    case Kind::multi_line_text: {
-      GtkWidget* view = gtk_text_view_new();
-      gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_WORD_CHAR);
-      return view;
-    }
-    case Kind::button:
-      return gtk_button_new_with_label(text);
-    case Kind::single_line_text:
-      return gtk_entry_new();
-    case Kind::label: {
-      GtkWidget* label = gtk_label_new(text);
-      gtk_label_set_xalign(GTK_LABEL(label), 0);
-      return label;
-    }
-  }
-  return nullptr;  // GCOVR_EXCL_LINE: as the switch's branch
-}
-
-// GLib's type test, with branches of its own (a null object, a quick path).
-bool is_text_view(GtkWidget* widget) { return GTK_IS_TEXT_VIEW(widget); }  // GCOVR_EXCL_BR_LINE
-
-// A text view is placed in a scrolled frame; everything else as it is.
-GtkWidget* frame_of(GtkWidget* widget) {
-  if (!is_text_view(widget)) return widget;
+// The multi-line text wraps its lines and always shows its vertical scroll bar, in a
+// frame of its own.
+GtkWidget* make_text_frame(const char*) {
+  GtkWidget* view = gtk_text_view_new();
+  gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_WORD_CHAR);
   GtkWidget* frame = gtk_scrolled_window_new();
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame), GTK_POLICY_NEVER, GTK_POLICY_ALWAYS);
   gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(frame), FALSE);
   gtk_scrolled_window_set_has_frame(GTK_SCROLLED_WINDOW(frame), TRUE);
-  gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(frame), widget);
+  gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(frame), view);
   return frame;
 }
 
-GtkWidget* place(GtkWidget* fixed, const ControlPlace& c, Kind kind) {
-  GtkWidget* widget = make_widget(kind, utf8_of_cp932(c.text).c_str());
-  g_object_set_data(G_OBJECT(widget), kIdKey, GINT_TO_POINTER(c.id));
-  GtkWidget* frame = frame_of(widget);
-  gtk_widget_set_size_request(frame, c.width, c.height);
-  gtk_fixed_put(GTK_FIXED(fixed), frame, c.x, c.y);
+GtkWidget* make_button(const char* text) { return gtk_button_new_with_label(text); }
+
+GtkWidget* make_entry(const char*) { return gtk_entry_new(); }
+
+// Labels read from the left.
+GtkWidget* make_label(const char* text) {
+  GtkWidget* label = gtk_label_new(text);
+  gtk_label_set_xalign(GTK_LABEL(label), 0);
+  return label;
+}
+
+// The GTK column of the layout: what makes each control's widget, in the layout's order.
+struct GtkControl {
+  int id;
+  GtkWidget* (*make)(const char* text);
+};
+
+constexpr GtkControl kGtkControls[kControlCount] = {
+    {IDC_TEXT, make_text_frame}, {IDC_INSERT, make_button},     {IDC_START_TAG, make_entry},
+    {IDC_END_TAG, make_entry},   {IDC_START_LABEL, make_label}, {IDC_END_LABEL, make_label},
+};
+
+static_assert(follows_layout(kGtkControls), "the GTK column follows the layout's order");
+
+// Puts the widget that make gives at the control's place; returns it.
+GtkWidget* place(GtkWidget* fixed, const ControlPlace& c, GtkWidget* (*make)(const char*)) {
+  GtkWidget* widget = make(utf8_of_cp932(c.text).c_str());
+  gtk_widget_set_size_request(widget, c.width, c.height);
+  gtk_fixed_put(GTK_FIXED(fixed), widget, c.x, c.y);
   return widget;
 }
 
-GtkWidget* find_control(GtkWidget* widget, int id) {
-  if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(widget), kIdKey)) == id) return widget;
-  for (GtkWidget* c = gtk_widget_get_first_child(widget); c; c = gtk_widget_get_next_sibling(c)) {
-    if (GtkWidget* found = find_control(c, id)) return found;
-  }
-  return nullptr;
-}
-
-// The child of the window's content that holds a control: its scrolled frame, for the text.
-GtkWidget* placed(GtkWidget* widget) {
-  return is_text_view(widget) ? gtk_widget_get_parent(widget) : widget;
+// The widget that a control's place holds: the text's scrolled frame, or the control.
+GtkWidget* placed(int id) {
+  return id == IDC_TEXT ? gtk_widget_get_parent(control(id)) : control(id);
 }
 
 void name_controls() {
@@ -94,7 +71,13 @@ void name_controls() {
   }
 }
 
-void on_insert_clicked(GtkButton*, gpointer) { insert_tags(); }
+void on_insert_clicked(GtkButton*, gpointer) {
+  GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control(IDC_TEXT)));
+  const std::string message =
+      wrap_buffer_selection(buffer, gtk_editable_get_text(GTK_EDITABLE(control(IDC_START_TAG))),
+                            gtk_editable_get_text(GTK_EDITABLE(control(IDC_END_TAG))));
+  set_message_line(message.c_str());
+}
 
 // Closing destroys the window at once, without asking anything.
 gboolean on_close_request(GtkWindow* window, gpointer) {
@@ -102,7 +85,15 @@ gboolean on_close_request(GtkWindow* window, gpointer) {
   return TRUE;
 }
 
-void on_window_destroy(GtkWidget*, gpointer) { on_destroy(); }
+// The widgets and the style go with the window, and the main loop with them.
+void on_window_destroy(GtkWidget*, gpointer) {
+  g_main_window = nullptr;
+  std::fill(std::begin(g_controls), std::end(g_controls), nullptr);
+  g_message_line = nullptr;
+  release_style();
+  g_quit_posted = true;
+  g_main_context_wakeup(nullptr);
+}
 
 // Records the window and builds the controls at their fixed places, each with the
 // application's font; the message line has a smaller one of its own. Then the Tab order
@@ -112,14 +103,17 @@ void on_create(GtkWidget* window) {
   GtkWidget* fixed = focus_order_fixed_new();
   gtk_window_set_child(GTK_WINDOW(window), fixed);
   for (int i = 0; i < kControlCount; ++i) {
-    gtk_widget_add_css_class(place(fixed, kControls[i], kGtkControls[i].kind), "morvane-control");
+    GtkWidget* widget = place(fixed, kControls[i], kGtkControls[i].make);
+    const bool framed = kControls[i].id == IDC_TEXT;
+    g_controls[i] = framed ? gtk_scrolled_window_get_child(GTK_SCROLLED_WINDOW(widget)) : widget;
+    gtk_widget_add_css_class(g_controls[i], "morvane-control");
   }
-  GtkWidget* message_line = place(fixed, kMessageLine, Kind::label);
-  gtk_widget_add_css_class(message_line, "morvane-message");
-  gtk_label_set_wrap(GTK_LABEL(message_line), TRUE);
-  gtk_label_set_wrap_mode(GTK_LABEL(message_line), PANGO_WRAP_WORD_CHAR);
-  gtk_label_set_yalign(GTK_LABEL(message_line), 0);
-  for (int id : kTabOrder) focus_order_append(fixed, placed(control(id)));
+  g_message_line = place(fixed, kMessageLine, make_label);
+  gtk_widget_add_css_class(g_message_line, "morvane-message");
+  gtk_label_set_wrap(GTK_LABEL(g_message_line), TRUE);
+  gtk_label_set_wrap_mode(GTK_LABEL(g_message_line), PANGO_WRAP_WORD_CHAR);
+  gtk_label_set_yalign(GTK_LABEL(g_message_line), 0);
+  for (int id : kTabOrder) focus_order_append(fixed, placed(id));
   name_controls();
 }
 
@@ -138,8 +132,12 @@ void create_main_window() {
   gtk_window_present(GTK_WINDOW(window));
 }
 
-GtkWidget* control(int id) { return g_main_window ? find_control(g_main_window, id) : nullptr; }
-
-void set_message_line(const char* text) {
-  gtk_label_set_text(GTK_LABEL(control(IDC_MESSAGE_LINE)), text);
+GtkWidget* control(int id) {
+  if (id == IDC_MESSAGE_LINE) return g_message_line;
+  for (int i = 0; i < kControlCount; ++i) {
+    if (kControls[i].id == id) return g_controls[i];
+  }
+  return nullptr;
 }
+
+void set_message_line(const char* text) { gtk_label_set_text(GTK_LABEL(g_message_line), text); }

@@ -50,9 +50,8 @@ void show_stop_dialog(const char* message) {
   stop_notice_text(message, text, sizeof text);
   const char* english = std::strchr(text, '\n');
   bool converted = utf8_from_cp932(text, std::strlen(text), utf8, sizeof utf8) >= 0;
-  // GCOVR_EXCL_BR_START: the runtime's messages are ASCII, so the notice always converts.
-  const char* shown = converted ? utf8 : english ? english + 1 : message;
-  // GCOVR_EXCL_BR_STOP
+  // The runtime's messages are ASCII, so the notice always converts.
+  const char* shown = converted ? utf8 : english ? english + 1 : message;  // GCOVR_EXCL_BR_LINE
 
   gtk_widget_set_sensitive(g_main_window, FALSE);
   g_dismissed = false;

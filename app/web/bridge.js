@@ -34,22 +34,23 @@
   }
 
   // Runs one click on the text, its selection between the UTF-16 offsets anchor and cursor
-  // (either way round) and the two tags. Returns {refused: false, first, end, replacement}:
-  // put replacement in place of the units first to end; or {refused: true, message}:
-  // change nothing and show message. Returns null once the runtime has stopped.
-  function insertTags(module, text, anchor, cursor, startTag, endTag) {
+  // (either way round; an offset outside the text counts as its nearer end), and the two
+  // tags. The module gets the text cut at the selection, so a surrogate pair that an end
+  // splits stays two units. Returns {refused: false, first, end, replacement}: put
+  // replacement in place of the units first to end; or {refused: true, message}: change
+  // nothing and show message. Returns null once the runtime has stopped.
+  function wrapSelection(module, text, anchor, cursor, startTag, endTag) {
     if (stopped) return null;
-    const addresses = [put(module, text), put(module, startTag), put(module, endTag)];
+    const within = (offset) => Math.max(0, Math.min(offset, text.length));
+    const first = within(Math.min(anchor, cursor)), end = within(Math.max(anchor, cursor));
+    const texts = [text.slice(0, first), text.slice(first, end), text.slice(end), startTag, endTag];
+    const addresses = texts.map((part) => put(module, part));
     try {
-      const outcome = module._morvane_insert_tags(addresses[0], text.length, anchor, cursor,
-                                                  addresses[1], startTag.length,
-                                                  addresses[2], endTag.length) >> 2;
-      const fields = module.HEAP32;
-      const words = module.HEAPU32;
-      const result = get(module, words[outcome + 4], words[outcome + 3]);
-      if (fields[outcome] === 1) return {refused: true, message: result};
-      return {refused: false, first: fields[outcome + 1], end: fields[outcome + 2],
-              replacement: result};
+      const refused = module._morvane_wrap_selection(
+          ...texts.flatMap((part, i) => [addresses[i], part.length]));
+      const outcome = get(module, module._morvane_outcome_text(), module._morvane_outcome_length());
+      if (refused) return {refused: true, message: outcome};
+      return {refused: false, first, end, replacement: outcome};
     } catch (stop) {
       stopped = true;
       if (stop && stop.name === "ExitStatus") return null;
@@ -60,5 +61,5 @@
   }
 
   exports.start = start;
-  exports.insertTags = insertTags;
+  exports.wrapSelection = wrapSelection;
 })(typeof module === "object" && module.exports ? module.exports : (window.Morvane = {}));

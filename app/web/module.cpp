@@ -1,37 +1,24 @@
 // The web page's module: the string runtime and the core compiled to WebAssembly, with the
 // entry points that the page's script calls (bridge.js). Texts cross as UTF-16 in the
-// module's memory; offsets count UTF-16 units, as the browser's do.
+// module's memory, split at the selection by the page, so that no offset crosses.
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "app/core/cp932.h"
-#include "app/core/insert_tags_unicode.h"
 #include "app/core/refusal_message.h"
 #include "app/core/stop_notice.h"
 #include "app/core/string_variables.h"
+#include "app/core/wrap_unicode_selection.h"
 #include "app/web/utf16.h"
 #include "runtime/strings/strings.h"
 
 namespace {
 
-// What a click does, read by bridge.js field by field: kind kWrap replaces the UTF-16
-// units from first up to end with text; kind kRefused changes nothing, and text is the
-// message line's.
-struct Outcome {
-  int32_t kind;
-  int32_t first, end;
-  uint32_t length;  // of text, in UTF-16 units
-  const char16_t* text;
-};
-constexpr int32_t kWrap = 0;
-constexpr int32_t kRefused = 1;
-
-Outcome g_outcome;
-std::u16string g_outcome_text;
+// The outcome of the last click: the replacement, or the message line of a refusal.
+std::u16string g_outcome;
 
 // The notice goes to the page, which shows it and disables the button; the stop then ends
 // the module's run (bridge.js). Formed in static storage: the heap may have run out.
@@ -52,7 +39,9 @@ void show_stop_notice(const char* message) {
   show_stop_in_page(utf16, length);
 }
 
-std::u16string_view view(const char16_t* text, uint32_t length) { return {text, length}; }
+std::u32string unicode(const char16_t* text, uint32_t length) {
+  return unicode_of_utf16(std::u16string_view(text, length));
+}
 
 }  // namespace
 
@@ -66,28 +55,28 @@ void morvane_start() {
   init_string_variables();
 }
 
-// Runs the Insert-tag command on the page's texts: the text (text_length units) with its
-// selection between the UTF-16 offsets anchor and cursor, in either order, and the two
-// tags. Returns the outcome, which stays valid until the next call; the texts stay with
-// the caller.
-const Outcome* morvane_insert_tags(const char16_t* text, uint32_t text_length, int32_t anchor,
-                                   int32_t cursor, const char16_t* start_tag,
-                                   uint32_t start_length, const char16_t* end_tag,
-                                   uint32_t end_length) {
-  int32_t first = std::min(anchor, cursor), end = std::max(anchor, cursor);
-  first = std::clamp<int32_t>(first, 0, static_cast<int32_t>(text_length));
-  end = std::clamp<int32_t>(end, 0, static_cast<int32_t>(text_length));
-  int32_t no_cut = 0;
-  const TagEdit edit =
-      insert_tags(unicode_of_utf16(view(text, text_length), anchor, cursor), anchor, cursor,
-                  unicode_of_utf16(view(start_tag, start_length), no_cut, no_cut),
-                  unicode_of_utf16(view(end_tag, end_length), no_cut, no_cut));
-  g_outcome_text = utf16_of_unicode(edit.refused ? refusal_message(edit.refused, edit.place)
-                                                 : edit.replacement);
-  g_outcome = {edit.refused ? kRefused : kWrap, first, end,
-               static_cast<uint32_t>(g_outcome_text.size()), g_outcome_text.data()};
-  return &g_outcome;
+// Runs the Insert-tag command on the page's texts, each given as its UTF-16 units and
+// their count: the text before the selection, the selection, the text after it, the start
+// tag and the end tag. Returns whether the click is refused; morvane_outcome_text then
+// holds the message line's text, otherwise the replacement of the selection. The texts
+// stay with the caller.
+bool morvane_wrap_selection(const char16_t* before, uint32_t before_length,
+                            const char16_t* selected, uint32_t selected_length,
+                            const char16_t* after, uint32_t after_length,
+                            const char16_t* start_tag, uint32_t start_tag_length,
+                            const char16_t* end_tag, uint32_t end_tag_length) {
+  const TagOutcome outcome = wrap_unicode_selection(
+      unicode(before, before_length), unicode(selected, selected_length),
+      unicode(after, after_length), unicode(start_tag, start_tag_length),
+      unicode(end_tag, end_tag_length));
+  g_outcome = utf16_of_unicode(outcome.refused ? refusal_message(outcome.refused, outcome.place)
+                                               : outcome.replacement);
+  return outcome.refused != 0;
 }
+
+// The last click's outcome as UTF-16 units, valid until the next click, and their count.
+const char16_t* morvane_outcome_text() { return g_outcome.data(); }
+uint32_t morvane_outcome_length() { return static_cast<uint32_t>(g_outcome.size()); }
 
 // For the page's tests: the heap refuses every request after the next allowed ones.
 void morvane_refuse_heap_after(int32_t allowed) { plat_heap_refuse_after(allowed); }

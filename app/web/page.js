@@ -23,9 +23,9 @@
 
   // Replaces exactly the selected units, leaves the caret after the insertion and nothing
   // else changed; a refused click changes nothing and says why.
-  function insertTags() {
+  function onInsertClicked() {
     if (!module) return;
-    const outcome = Morvane.insertTags(module, text.value, text.selectionStart,
+    const outcome = Morvane.wrapSelection(module, text.value, text.selectionStart,
                                        text.selectionEnd, startTag.value, endTag.value);
     if (!outcome) {
       button.disabled = true;
@@ -48,7 +48,7 @@
     if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
   }
 
-  button.addEventListener("click", insertTags);
+  button.addEventListener("click", onInsertClicked);
   document.getElementById("stop-ok").addEventListener("click", () => stopDialog.close());
   offerOffline();
   MorvaneModule({

@@ -1,7 +1,5 @@
 #include "app/web/utf16.h"
 
-#include <algorithm>
-
 namespace {
 
 bool is_high(char16_t u) { return u >= 0xd800 && u < 0xdc00; }
@@ -9,24 +7,13 @@ bool is_low(char16_t u) { return u >= 0xdc00 && u < 0xe000; }
 
 }  // namespace
 
-std::u32string unicode_of_utf16(std::u16string_view text, int32_t& anchor, int32_t& cursor) {
-  const int64_t units = static_cast<int64_t>(text.size());
-  const size_t cuts[] = {static_cast<size_t>(std::clamp<int64_t>(anchor, 0, units)),
-                         static_cast<size_t>(std::clamp<int64_t>(cursor, 0, units))};
-  int32_t* const offsets[] = {&anchor, &cursor};
+std::u32string unicode_of_utf16(std::u16string_view text) {
   std::u32string out;
   out.reserve(text.size());
-  for (size_t at = 0;; ++at) {
-    for (int i = 0; i < 2; ++i) {
-      if (cuts[i] == at) *offsets[i] = static_cast<int32_t>(out.size());
-    }
-    if (at == text.size()) break;
+  for (size_t at = 0; at < text.size(); ++at) {
     const char16_t u = text[at];
-    const bool pair = is_high(u) && at + 1 < text.size() && is_low(text[at + 1]) &&
-                      cuts[0] != at + 1 && cuts[1] != at + 1;
-    if (pair) {
-      out += static_cast<char32_t>(0x10000 + ((u - 0xd800) << 10) + (text[at + 1] - 0xdc00));
-      ++at;
+    if (is_high(u) && at + 1 < text.size() && is_low(text[at + 1])) {
+      out += static_cast<char32_t>(0x10000 + ((u - 0xd800) << 10) + (text[++at] - 0xdc00));
     } else {
       out += char32_t{u};
     }

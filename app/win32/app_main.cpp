@@ -1,6 +1,7 @@
 #include "app/win32/app_main.h"
 
 #include "app/core/layout.h"
+#include "app/win32/gdi_objects.h"
 #include "app/win32/globals.h"
 #include "app/win32/main_window.h"
 #include "app/win32/stop_box.h"
@@ -28,15 +29,6 @@ void register_class(const char* name, WNDPROC procedure) {
 
 }  // namespace
 
-void create_gdi_objects() {
-  g_font = CreateFontA(-19, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_STRING_PRECIS,
-                       CLIP_STROKE_PRECIS, DRAFT_QUALITY, FIXED_PITCH | FF_DONTCARE, "FixedSys");
-  // Held as a double (docs/deliberate.md, "The brush held as a double").
-  HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  g_face_brush = static_cast<double>(static_cast<int32_t>(reinterpret_cast<intptr_t>(brush)));
-}
-
-// The first is registered and never used (docs/deliberate.md, "The class nobody uses").
 void register_window_classes() {
   register_class(kDialogWindowClass, dlg_wnd_proc);
   register_class(kMainWindowClass, main_wnd_proc);
@@ -53,9 +45,7 @@ int32_t run_message_loop() {
   MSG message;
   for (;;) {
     int32_t result = GetMessageA(&message, nullptr, 0, 0);
-    // GCOVR_EXCL_BR_START: GetMessageA fails only for a window or record that is not there.
     if (result == 0 || result == -1) return result;
-    // GCOVR_EXCL_BR_STOP
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -79,14 +69,4 @@ void app_main() {
 
 LRESULT CALLBACK dlg_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window, message, wparam, lparam);
-}
-
-void on_destroy() {
-  release_gdi_objects();
-  PostQuitMessage(0);
-}
-
-void release_gdi_objects() {
-  DeleteObject(g_font);
-  DeleteObject(face_brush());
 }

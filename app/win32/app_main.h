@@ -5,14 +5,16 @@
 
 #include <cstdint>
 
+// The class that is registered and never used (docs/deliberate.md, "The class nobody
+// uses").
+inline constexpr char kDialogWindowClass[] = "NORMALDLG";
+
 // The process entry point: initialises the string store and the string variables,
 // creates the font and the brush, registers the window classes, creates the main window
 // and runs the message loop; then ends the process with exit code 0.
 [[noreturn]] void app_main();
 
-// The steps of start-up after rt_init and init_string_variables, in the order in which
-// app_main runs them.
-void create_gdi_objects();
+// The steps of start-up after create_gdi_objects, in the order in which app_main runs them.
 void register_window_classes();
 void create_main_window();
 // Fetches and dispatches messages until GetMessageA returns 0 or -1; returns that value.
@@ -20,8 +22,3 @@ int32_t run_message_loop();
 
 // Window procedure of "NORMALDLG": everything goes to DefWindowProcA.
 LRESULT CALLBACK dlg_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-
-// The main window's WM_DESTROY: release_gdi_objects, then PostQuitMessage(0).
-void on_destroy();
-// Deletes the font, then the brush.
-void release_gdi_objects();

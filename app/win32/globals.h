@@ -1,6 +1,8 @@
 // The Windows program's globals: static storage, zero at load.
 #pragma once
 
+#include <windows.h>
+
 #include "app/core/string_variables.h"
 
 // The font of the six controls.

@@ -2,30 +2,24 @@
 
 #include <windows.h>
 
-#include "app/core/insert_tags.h"
 #include "app/core/layout.h"
+#include "app/core/tag_command.h"
 #include "app/win32/globals.h"
 
 namespace {
 
 // Byte offset of the character at 0-based index position, as the ANSI code page pairs a
-// lead byte with the byte after it. Positions outside the text keep their distance.
+// lead byte with the byte after it; a position past the text stands at its end.
 int32_t byte_offset(RtString text, int32_t position) {
-  int32_t bytes = str_length(text);
-  int32_t offset = 0;
-  for (int32_t i = 0; i < position; ++i) {
-    // GCOVR_EXCL_BR_START: no edit reports a position past its text or holds a lone lead
-    // byte at its end; both are kept for safety.
-    if (offset >= bytes) return offset + (position - i);
-    offset += IsDBCSLeadByte(static_cast<BYTE>(text[offset])) && offset + 1 < bytes ? 2 : 1;
-    // GCOVR_EXCL_BR_STOP
-  }
-  return offset;
+  const char* at = text;
+  for (int32_t i = 0; i < position; ++i) at = CharNextA(at);
+  return static_cast<int32_t>(at - text);
 }
 
 // The main window's controls, looked up by id at every use (docs/deliberate.md,
-// "Controls looked up by id"). The text edit counts positions in bytes on Windows and in
-// characters under Wine; both count "\r\n" as two.
+// "Controls looked up by id"). The steps that the command adds here (docs/deliberate.md,
+// "Where the Windows edit counts characters", "The edit's limit raised") use the handle of
+// the lookup of their step.
 class EditControls final : public TagControls {
  public:
   RtWindow start_tag_field() override { return GetDlgItem(g_main_hwnd, IDC_START_TAG); }
@@ -38,26 +32,24 @@ class EditControls final : public TagControls {
     selection_end_ = *end;
   }
 
-  RtWindow text_edit() override { return GetDlgItem(g_main_hwnd, IDC_TEXT); }
+  RtWindow text_edit() override {
+    edit_ = GetDlgItem(g_main_hwnd, IDC_TEXT);
+    return edit_;
+  }
 
-  // Compares the edit's own length of its text (the end of its last line) with the byte
-  // length of the text just read; asks nothing that moves the selection.
-  bool selection_in_bytes(RtWindow edit, RtString text, int32_t* start, int32_t* end) override {
-    LRESULT lines = SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
-    LRESULT last_line = SendMessageA(edit, EM_LINEINDEX, static_cast<WPARAM>(lines - 1), 0);
+  // The edit counts in characters where its own length of its text (the end of its last
+  // line) is not the text's byte length. Asks nothing that moves the selection.
+  void to_byte_positions(RtString text, int32_t* start, int32_t* end) override {
+    LRESULT lines = SendMessageA(edit_, EM_GETLINECOUNT, 0, 0);
+    LRESULT last_line = SendMessageA(edit_, EM_LINEINDEX, static_cast<WPARAM>(lines - 1), 0);
     LRESULT length =
-        last_line + SendMessageA(edit, EM_LINELENGTH, static_cast<WPARAM>(last_line), 0);
-    int32_t bytes = str_length(text);
-    int32_t chars = bytes == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text, bytes, nullptr, 0);
-    // GCOVR_EXCL_BR_START: every edit counts in one of the two.
-    counts_characters_ = length != bytes && length == chars;
-    // GCOVR_EXCL_BR_STOP
+        last_line + SendMessageA(edit_, EM_LINELENGTH, static_cast<WPARAM>(last_line), 0);
+    counts_characters_ = length != str_length(text);
     edit_length_ = static_cast<int32_t>(length);
     if (counts_characters_) {
       *start = byte_offset(text, *start);
       *end = byte_offset(text, *end);
     }
-    return true;
   }
 
   void replace_selection(RtString replacement) override {
@@ -80,6 +72,7 @@ class EditControls final : public TagControls {
     if (needed > limit) SendMessageA(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(needed), 0);
   }
 
+  HWND edit_ = nullptr;                               // of the text's lookup
   int32_t selection_start_ = 0, selection_end_ = 0;  // as the edit counts
   bool counts_characters_ = false;
   int32_t edit_length_ = 0;  // of the whole text, as the edit counts

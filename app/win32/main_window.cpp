@@ -1,7 +1,9 @@
 #include "app/win32/main_window.h"
 
+#include <cstdint>
+
 #include "app/core/layout.h"
-#include "app/win32/app_main.h"
+#include "app/win32/gdi_objects.h"
 #include "app/win32/globals.h"
 #include "app/win32/insert_tags.h"
 
@@ -43,11 +45,21 @@ void on_create(HWND window) {
 
 void on_close(HWND window) { DestroyWindow(window); }
 
+// The upper and the lower 16 bits of WM_COMMAND's wParam: the notification code and the
+// control's id.
+uint16_t hiword(WPARAM value) { return HIWORD(value); }
+uint16_t loword(WPARAM value) { return LOWORD(value); }
+
 // Only a click of the Insert-tag button does anything; the edits' notifications are
 // neither acted on nor passed on.
 void on_command(WPARAM wparam) {
-  uint32_t value = static_cast<uint32_t>(wparam);
-  if (loword(value) == IDC_INSERT && hiword(value) == BN_CLICKED) insert_tags();
+  if (loword(wparam) == IDC_INSERT && hiword(wparam) == BN_CLICKED) insert_tags();
+}
+
+// The font and the brush go with the window, and the message loop with them.
+void on_destroy() {
+  release_gdi_objects();
+  PostQuitMessage(0);
 }
 
 }  // namespace

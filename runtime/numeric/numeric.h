@@ -8,37 +8,8 @@
 // multiply-add and no extended precision. The library holds no state and
 // calls no platform mathematics library.
 //
-// Arguments outside the ordinary domain (each routine ends on every input):
-//   NaN       Every routine returns NaN for a NaN argument, except where one
-//             of its own steps fixes the result first:
-//               num_floor(NaN) = 0;
-//               num_ipow(NaN, 0) = 1.0 (the empty product);
-//               num_split2(NaN) = (NaN, e = 0);
-//               num_pow(x, 0.0) = 1.0 for any x (integer exponent 0);
-//               num_pow(x, NaN) = 0 for x <= 0 (a base <= 0 without an
-//               integer exponent gives 0).
-//             num_pow(NaN, y) is NaN for every other y.
-//   Infinity  num_floor saturates (below); num_abs(-inf) = +inf;
-//             num_ipow follows its products (inf^n = +-inf, inf^-n = +-0);
-//             num_scale2(+-inf, n) = +-inf for every n;
-//             num_split2(+-inf) = (+-inf, e = 0);
-//             num_exp(+inf) = +inf, num_exp(-inf) = +0.0;
-//             num_log(+inf) = +inf, num_log(-inf) = 0;
-//             num_pow follows its steps, e.g. num_pow(+inf, 0.5) = +inf,
-//             num_pow(2.0, +inf) = +inf, num_pow(0.5, +inf) = 0,
-//             num_pow(1.0, +inf) = NaN (the product inf * 0).
-//   Range     num_floor: a floor below -2^31 gives -2147483648, at or above
-//             2^31 gives 2147483647, NaN gives 0; no conversion out of range.
-//             num_split2: |x| >= 2^1023 splits with e = 1024 and x below
-//             2^-1024 with its own exponent (down to -1073 for the smallest
-//             subnormal); m is exact in every case.
-//             num_log: x near the ends of the range (where 2^e itself is
-//             outside the double range) uses the same exact f, so the result
-//             is z / (1 + s) + e * ln2 as for every other x.
-//             num_scale2(x, -2147483648) = +-0.0 with x's sign for finite x.
-//             num_scale2(+-0.0, n) = x for every n (0 * 2^n, never 0 * inf).
-//             num_exp: where k would leave the 32-bit range (|x| above about
-//             1.4885e9) the result is the limit, +inf above and +0.0 below.
+// Every routine ends on every input. What each gives for NaN, infinities and arguments at
+// the ends of the range is said where it is computed, in the routine's own file.
 #pragma once
 
 #include <cstdint>

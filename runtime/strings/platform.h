@@ -20,19 +20,15 @@ using RtWindow = HWND;
 #include <pthread.h>
 using RtLock = pthread_mutex_t;
 
-// Stands in for a window where there are no Win32 windows: anything that can report the
-// length of its text and deliver that text. Tests implement it.
-class RtTextWindow {
- public:
-  // The length of the text in bytes, without a terminator (WM_GETTEXTLENGTH).
-  virtual int32_t text_length() = 0;
-  // Writes at most size - 1 bytes of the text and a NUL into buffer (WM_GETTEXT).
-  virtual void get_text(char* buffer, int32_t size) = 0;
-
- protected:
-  ~RtTextWindow() = default;
+// Stands in for a window where there are no Win32 windows: the text that it holds and the
+// length that it reports for it (WM_GETTEXTLENGTH), which need not agree. Plain data: the
+// runtime reads it and calls nothing.
+struct RtTextWindow {
+  const char* text;  // size bytes, not NUL-terminated
+  size_t size;
+  int32_t reported_length;
 };
-using RtWindow = RtTextWindow*;
+using RtWindow = const RtTextWindow*;
 #endif
 
 // Exit code of the orderly stop when the runtime cannot go on (see plat_fatal).
@@ -102,6 +98,6 @@ int32_t plat_compare(const char* left, int32_t left_length, const char* right,
                      int32_t right_length);
 
 // The window's text length in bytes (clamped to the 32-bit range), and its text: at most
-// size - 1 bytes and a NUL written into buffer.
+// size - 1 bytes and a NUL written into buffer; nothing when size is 0 or less.
 int32_t plat_window_text_length(RtWindow window);
 void plat_window_text(RtWindow window, char* buffer, int32_t size);

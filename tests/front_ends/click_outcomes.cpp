@@ -11,6 +11,7 @@
 // text after the click, or "refuse" and the message line, both written as in CASES.
 #include <glib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,7 +20,7 @@
 #include <vector>
 
 #include "app/core/refusal_message.h"
-#include "app/gtk/insert_tags.h"
+#include "app/gtk/text_command.h"
 #include "app/gtk/utf8.h"
 #include "fuzz/click_input.h"
 #include "runtime/strings/strings.h"
@@ -44,19 +45,23 @@ bool gtk_can_hold(const std::u32string& text) {
   return true;
 }
 
+// The click's text cut at its selection, which the GTK program's buffer gives in order
+// and within the text.
 std::string outcome(const UnicodeClick& click) {
-  const std::string text = utf8_of_unicode(click.text);
-  const TagEdit edit = insert_tags_utf8(text.c_str(), click.anchor, click.cursor,
-                                        utf8_of_unicode(click.start_tag).c_str(),
-                                        utf8_of_unicode(click.end_tag).c_str());
+  const int length = static_cast<int>(click.text.size());
+  const size_t first = std::clamp(std::min(click.anchor, click.cursor), 0, length);
+  const size_t end = std::clamp(std::max(click.anchor, click.cursor), 0, length);
+  const std::string before = utf8_of_unicode(click.text.substr(0, first));
+  const std::string after = utf8_of_unicode(click.text.substr(end));
+  const TagOutcome edit = wrap_utf8_selection(
+      before.c_str(), utf8_of_unicode(click.text.substr(first, end - first)).c_str(),
+      after.c_str(), utf8_of_unicode(click.start_tag).c_str(),
+      utf8_of_unicode(click.end_tag).c_str());
   if (edit.refused) {
     return "refuse " + codes(unicode_of_utf8(
                            utf8_of_unicode(refusal_message(edit.refused, edit.place)).c_str()));
   }
-  const std::string after = utf8_of_unicode(click.text.substr(0, edit.first)) +
-                            utf8_of_unicode(edit.replacement) +
-                            utf8_of_unicode(click.text.substr(edit.end));
-  return "wrap " + codes(unicode_of_utf8(after.c_str()));
+  return "wrap " + codes(unicode_of_utf8((before + utf8_of_unicode(edit.replacement) + after).c_str()));
 }
 
 }  // namespace

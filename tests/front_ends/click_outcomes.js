@@ -34,7 +34,7 @@ require(moduleFile)({quit: (status, stop) => { throw stop; }}).then(async (modul
   for await (const line of lines) {
     const [anchor, cursor, text, startTag, endTag] = line.split(" ");
     const value = textOf(text);
-    const edit = bridge.insertTags(module, value, unitOffset(value, +anchor),
+    const edit = bridge.wrapSelection(module, value, unitOffset(value, +anchor),
                                    unitOffset(value, +cursor), textOf(startTag), textOf(endTag));
     out.push(edit.refused ? "refuse " + codesOf(edit.message)
                           : "wrap " + codesOf(value.slice(0, edit.first) + edit.replacement +

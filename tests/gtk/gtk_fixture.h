@@ -14,6 +14,7 @@
 #include "app/gtk/app_main.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
+#include "app/gtk/style.h"
 #include "tests/support/runtime_support.h"
 
 GtkTextBuffer* text_buffer();

@@ -174,6 +174,19 @@ TEST_F(OperationsTest, WindowLengthsBeyondThirtyTwoBits) {
   str_free(text);
 }
 #else
+// A window answers the text query with at most size - 1 bytes and a NUL, and a query with
+// no room leaves the buffer alone.
+TEST_F(OperationsTest, WindowTextFitsTheBuffer) {
+  TestWindow window(cp932("aあb"));
+  char buffer[8] = "xxxxxxx";
+  plat_window_text(window.handle(), buffer, 0);
+  EXPECT_EQ("xxxxxxx", std::string(buffer));
+  plat_window_text(window.handle(), buffer, 3);
+  EXPECT_EQ(hex_bytes(cp932("a") + std::string(1, '\x82')), hex_bytes(buffer));
+  plat_window_text(window.handle(), buffer, 8);
+  EXPECT_EQ(hex_bytes(cp932("aあb")), hex_bytes(buffer));
+}
+
 // Text that is not code page 932, on either side, cannot be converted for the locale's
 // comparison.
 TEST_F(OperationsTest, ComparisonOfInvalidTextFails) {

@@ -1,8 +1,5 @@
-// POSIX parts of the test fixtures: iconv, standard error, and a text window object.
+// POSIX parts of the test fixtures: iconv, standard error, and a text window.
 #include <iconv.h>
-
-#include <algorithm>
-#include <cstring>
 
 #include "tests/support/runtime_support.h"
 
@@ -35,21 +32,14 @@ std::string DebugChannelCapture::take() {
   return ::testing::internal::GetCapturedStderr();
 }
 
-struct TestWindow::Impl final : RtTextWindow {
+struct TestWindow::Impl {
   std::string text;
-  int64_t reported;
-  int32_t text_length() override { return static_cast<int32_t>(reported); }
-  void get_text(char* buffer, int32_t size) override {
-    if (size <= 0) return;
-    size_t n = std::min(text.size(), static_cast<size_t>(size) - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-  }
+  RtTextWindow window;
 };
 
 TestWindow::TestWindow(const std::string& text, int64_t reported_length) : impl_(new Impl) {
   impl_->text = text;
-  impl_->reported = reported_length;
+  impl_->window = {impl_->text.data(), impl_->text.size(), static_cast<int32_t>(reported_length)};
 }
 TestWindow::~TestWindow() { delete impl_; }
-RtWindow TestWindow::handle() const { return impl_; }
+RtWindow TestWindow::handle() const { return &impl_->window; }

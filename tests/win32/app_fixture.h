@@ -9,6 +9,7 @@
 
 #include "app/core/layout.h"
 #include "app/win32/app_main.h"
+#include "app/win32/gdi_objects.h"
 #include "app/win32/globals.h"
 #include "app/win32/main_window.h"
 #include "tests/support/runtime_support.h"

@@ -1,5 +1,6 @@
 // The main window: its six controls, the messages it handles and those it passes on, and
 // how it ends.
+#include "tests/support/import_hook.h"
 #include "tests/win32/app_fixture.h"
 
 namespace {
@@ -158,6 +159,16 @@ TEST_F(MainWindowTest, CloseDestroysTheWindowAndEndsTheLoop) {
   EXPECT_EQ(0, run_message_loop()) << "the quit message ends the loop";
 }
 
+BOOL WINAPI failing_get_message(LPMSG, HWND, UINT, UINT) { return -1; }
+
+// A GetMessageA that fails ends the loop as the quit message does.
+TEST_F(MainWindowTest, FailedGetMessageEndsTheLoop) {
+  void* get_message = hook_import("user32.dll", "GetMessageA",
+                                  reinterpret_cast<void*>(failing_get_message));
+  EXPECT_EQ(-1, run_message_loop());
+  hook_import("user32.dll", "GetMessageA", get_message);
+}
+
 // The brush is kept as the double of its handle read as a signed 32-bit integer: handles
 // with the top bit set come back from negative doubles.
 TEST(FaceBrush, ComesBackAsTheHandleStored) {
@@ -167,16 +178,6 @@ TEST(FaceBrush, ComesBackAsTheHandleStored) {
     EXPECT_EQ(reinterpret_cast<HBRUSH>(static_cast<intptr_t>(handle)), face_brush()) << handle;
   }
   g_face_brush = saved;
-}
-
-TEST(WordHalves, SplitA32BitValue) {
-  const uint32_t values[] = {0u, 0x03E9u, 0x000003E9u | 0x00010000u, 0xFFFFFFFFu, 0x80000000u};
-  const uint16_t high[] = {0, 0, 1, 0xFFFF, 0x8000};
-  const uint16_t low[] = {0, 1001, 1001, 0xFFFF, 0};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(high[i], hiword(values[i])) << std::hex << values[i];
-    EXPECT_EQ(low[i], loword(values[i])) << std::hex << values[i];
-  }
 }
 
 }  // namespace

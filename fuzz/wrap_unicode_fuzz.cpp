@@ -1,5 +1,5 @@
-// libFuzzer target for the Insert-tag command over Unicode texts, as the GTK program and
-// the web page run it, on clicks drawn by click_input.h: texts and tags of any code points,
+// libFuzzer target for the Insert-tag command over Unicode texts (wrap_unicode_selection),
+// as the GTK program and the web page run it, on clicks drawn by click_input.h: texts and tags of any code points,
 // surrogates included (a browser's text may hold unpaired ones), the selection in
 // characters, either way round. Against a plain reference: either the text becomes the
 // text before the selection + start tag + selection + end tag + the text after it, or the
@@ -14,7 +14,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/core/insert_tags_unicode.h"
+#include "app/core/wrap_unicode_selection.h"
 #include "fuzz/click_input.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"
@@ -65,7 +65,7 @@ std::string codes(const std::u32string& s) {
   return out + (s.size() > 40 ? " ...'" : "'");
 }
 
-std::string outcome(char32_t refused, TagPlace place, const std::u32string& text) {
+std::string outcome_text(char32_t refused, TagPlace place, const std::u32string& text) {
   if (!refused) return "the text " + codes(text);
   return "the refusal of " + codes({refused}) + " in place " + std::to_string(int(place));
 }
@@ -80,7 +80,9 @@ void check_click(FuzzInput& in) {
   const std::u32string selected = text.substr(first, end - first);
 
   const int32_t live = rt_registry().count;
-  const TagEdit edit = insert_tags(text, anchor, cursor, start_tag, end_tag);
+  const TagOutcome outcome =
+      wrap_unicode_selection(std::u32string_view(text).substr(0, first), selected,
+                             std::u32string_view(text).substr(end), start_tag, end_tag);
   const std::string click = "text " + codes(text) + ", selection " + std::to_string(anchor) +
                             " to " + std::to_string(cursor) + ", tags " + codes(start_tag) +
                             " and " + codes(end_tag);
@@ -100,15 +102,11 @@ void check_click(FuzzInput& in) {
                                                                   : TagPlace::kSelection;
   const std::u32string expected =
       refused ? U"" : text.substr(0, first) + start_tag + selected + end_tag + text.substr(end);
-  std::u32string actual;
-  if (!edit.refused && edit.first <= edit.end && edit.end <= text.size()) {
-    actual = text.substr(0, edit.first) + edit.replacement + text.substr(edit.end);
-  } else if (!edit.refused) {
-    actual = U"<the characters out of the text>";
-  }
-  if (edit.refused != refused || (refused && edit.place != place) || actual != expected) {
-    fuzz_fail(click + ": expected " + outcome(refused, place, expected) + ", got " +
-              outcome(edit.refused, edit.place, actual));
+  const std::u32string actual =
+      outcome.refused ? U"" : text.substr(0, first) + outcome.replacement + text.substr(end);
+  if (outcome.refused != refused || (refused && outcome.place != place) || actual != expected) {
+    fuzz_fail(click + ": expected " + outcome_text(refused, place, expected) + ", got " +
+              outcome_text(outcome.refused, outcome.place, actual));
   }
 }
 

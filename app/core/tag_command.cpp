@@ -1,6 +1,8 @@
-#include "app/core/insert_tags.h"
+#include "app/core/tag_command.h"
 
 #include "app/core/wrap_selection.h"
+
+void TagControls::to_byte_positions(RtString, int32_t*, int32_t*) {}
 
 // Each working string starts as an empty string that its first value replaces
 // (docs/deliberate.md, "Empty strings made and replaced"); the selection is asked for
@@ -16,13 +18,10 @@ void insert_tags(TagControls& controls) {
   str_assign(start_tag, str_window_text(controls.start_tag_field()));
   str_assign(end_tag, str_window_text(controls.end_tag_field()));
   controls.get_selection(&selection_start, &selection_end);
-  RtWindow edit = controls.text_edit();
-  str_assign(text, str_window_text(edit));
-  if (controls.selection_in_bytes(edit, text, &selection_start, &selection_end)) {
-    str_assign(replacement,
-               wrap_selection(text, selection_start, selection_end, start_tag, end_tag));
-    controls.replace_selection(replacement);
-  }
+  str_assign(text, str_window_text(controls.text_edit()));
+  controls.to_byte_positions(text, &selection_start, &selection_end);
+  str_assign(replacement, wrap_selection(text, selection_start, selection_end, start_tag, end_tag));
+  controls.replace_selection(replacement);
 
   str_free(start_tag);
   str_free(end_tag);

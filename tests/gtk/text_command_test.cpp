@@ -11,7 +11,7 @@
 
 namespace {
 
-using InsertTagsTest = MainWindowTest;
+using TextCommandTest = MainWindowTest;
 
 int chars(const std::string& utf8) { return int(g_utf8_strlen(utf8.c_str(), -1)); }
 
@@ -50,7 +50,7 @@ void check_click(const Click& c) {
   EXPECT_EQ("", text_of(control(IDC_MESSAGE_LINE)));
 }
 
-TEST_F(InsertTagsTest, WrapsTheSelection) {
+TEST_F(TextCommandTest, WrapsTheSelection) {
   for (const Click& c : kAsciiClicks) check_click(c);
   const Click clicks[] = {
       {"across lines", "one\ntw", "o\nthr", "ee\n", "<em>", "</em>", false},
@@ -69,7 +69,7 @@ TEST_F(InsertTagsTest, WrapsTheSelection) {
 
 // Where the selection or a tag holds a character that code page 932 has no form for, or
 // gives back as another character, the click changes nothing and says which.
-TEST_F(InsertTagsTest, RefusesCharactersThatCodePage932CannotCarry) {
+TEST_F(TextCommandTest, RefusesCharactersThatCodePage932CannotCarry) {
   const std::pair<Click, const char*> refusals[] = {
       {{"yen sign", "a", "b¥c", "d", "<", ">", false}, "選択範囲の「¥」(U+00A5)"},
       {{"overline", "", "\u203e", "", "<", ">", false}, "選択範囲の「\u203e」(U+203E)"},
@@ -97,7 +97,7 @@ TEST_F(InsertTagsTest, RefusesCharactersThatCodePage932CannotCarry) {
 // Hostile input: every character that code page 932 carries and gives back unchanged,
 // found by decoding each one- and two-byte sequence, single- and double-byte forms side by
 // side in lines of 64, with selections at the start, across lines and around all of it.
-TEST_F(InsertTagsTest, KeepsEveryCharacterThatCodePage932Carries) {
+TEST_F(TextCommandTest, KeepsEveryCharacterThatCodePage932Carries) {
   std::string all;
   for (int code = 1, on_line = 0; code < 0x10000; ++code) {
     std::string bytes =

@@ -1,15 +1,17 @@
-// The Insert-tag command's order, the same in every front-end: read the start tag, the
-// end tag, the selection and the text; wrap; hand the replacement to the text edit;
-// release the four working strings in the order in which they were made. A front-end
-// supplies its controls through TagControls.
+// The seam between the core and a front-end: the Insert-tag command, written once for
+// every front-end, and what a front-end gives it. The command makes its four working
+// strings, reads the start tag, the end tag, the selection and the text through the
+// front-end's TagControls, wraps the selection (wrap_selection.h), hands the replacement
+// back and releases the strings in the order made.
 #pragma once
 
 #include <cstdint>
 
 #include "runtime/strings/strings.h"
 
-// How a front-end reads its controls for one run of the command, converts the selection
-// and hands the replacement back. Strings that the command passes stay with the command.
+// A front-end's controls for one run of the command: the means to read them, each asked
+// once and in this order, and the means to apply the outcome. Strings that the command
+// passes stay with the command.
 class TagControls {
  public:
   // The two tag fields as windows of the string runtime, for str_window_text.
@@ -20,9 +22,9 @@ class TagControls {
   // The text edit as a window of the string runtime, for str_window_text.
   virtual RtWindow text_edit() = 0;
   // Turns the selection that get_selection wrote into byte positions of text, which
-  // str_window_text read from edit (the window that text_edit returned). Returns false
-  // when the click must change nothing: then no replacement is made.
-  virtual bool selection_in_bytes(RtWindow edit, RtString text, int32_t* start, int32_t* end) = 0;
+  // str_window_text has just read from the text edit. An edit that counts bytes, as
+  // every edit but Wine's does, leaves them as they are.
+  virtual void to_byte_positions(RtString text, int32_t* start, int32_t* end);
   // Replaces the text edit's selection with replacement.
   virtual void replace_selection(RtString replacement) = 0;
 
