@@ -15,7 +15,6 @@
 #include "app/gtk/app_main.h"
 #include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
-#include "app/gtk/style.h"
 #include "bench/ratio_reporter.h"
 
 namespace {
@@ -140,8 +139,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gtk_bench: cannot open the display; it needs one\n");
     return 1;
   }
-  create_style();
-  create_main_window();
+  GtkApplication* application = create_application();
+  g_application_register(G_APPLICATION(application), nullptr, nullptr);
+  g_application_activate(G_APPLICATION(application));
   initialize_benchmarks(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-14-dev valgrind clang-tidy gcovr
   mmdebstrap bubblewrap
   libgtk-4-dev
-  wmctrl
+  wmctrl dbus-daemon
   weston
   librsvg2-bin icoutils lintian desktop-file-utils appstream file
   shellcheck

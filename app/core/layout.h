@@ -61,6 +61,10 @@ inline constexpr char kWindowCaption[] = "Morvane";
 constexpr int kWindowWidth = 408;
 constexpr int kWindowHeight = 360;
 
+// Where the window may be larger than that (GTK, the web page), the control that takes the
+// room beyond it; everything else keeps its size and moves down by the extra height.
+constexpr int kGrowingControl = IDC_TEXT;
+
 // Where the front-end moves the focus with Tab (GTK, the web page): reading order. The
 // Windows program's controls have no tab stops (docs/deliberate.md, "Tab").
 inline constexpr int kTabOrder[] = {IDC_TEXT, IDC_START_TAG, IDC_END_TAG, IDC_INSERT};

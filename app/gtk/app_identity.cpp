@@ -1,6 +1,5 @@
 #include "app/gtk/app_identity.h"
 
-#include <gdk/wayland/gdkwayland.h>
 #include <gdk/x11/gdkx.h>
 
 #include "app/core/layout.h"
@@ -16,12 +15,4 @@ void name_windows() {
   const bool x11 = GDK_IS_X11_DISPLAY(display);  // GCOVR_EXCL_BR_LINE: GLib's own branches
   if (x11) gdk_x11_display_set_program_class(display, kApplicationId);
   gtk_window_set_default_icon_name(kApplicationId);
-}
-
-// Connected to a toplevel's "map", once GDK has made its Wayland toplevel (which takes
-// the program name as app id) and before its first frame: the app id is the id.
-void name_toplevel(GtkWidget* window, gpointer) {
-  GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window));
-  const bool wayland = GDK_IS_WAYLAND_TOPLEVEL(surface);  // GCOVR_EXCL_BR_LINE: GLib's own
-  if (wayland) gdk_wayland_toplevel_set_application_id(GDK_TOPLEVEL(surface), kApplicationId);
 }

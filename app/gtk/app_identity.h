@@ -14,5 +14,3 @@ void name_application();
 // After gtk_init: kApplicationId as the X11 window class and as the windows' icon, by its
 // name in the icon theme.
 void name_windows();
-// A toplevel's "map" handler: on Wayland, kApplicationId as its app id.
-void name_toplevel(GtkWidget* window, gpointer);

@@ -1,7 +1,5 @@
 #include "app/gtk/app_main.h"
 
-#include <gtk/gtk.h>
-
 #include <cstdlib>
 
 #include "app/gtk/app_identity.h"
@@ -10,22 +8,35 @@
 #include "app/gtk/stop_dialog.h"
 #include "app/gtk/style.h"
 
-int32_t run_main_loop() {
-  while (!g_quit_posted) g_main_context_iteration(nullptr, TRUE);
-  g_quit_posted = false;
-  return 0;
+namespace {
+
+void on_startup(GApplication*, gpointer) { name_windows(); }
+
+void on_activate(GApplication* application, gpointer) {
+  if (g_main_window) return gtk_window_present(GTK_WINDOW(g_main_window));
+  create_style();
+  create_main_window(GTK_APPLICATION(application));
 }
 
-// Every stop is shown in a dialog over the main window.
+}  // namespace
+
+GtkApplication* create_application() {
+  GtkApplication* application = gtk_application_new(kApplicationId, G_APPLICATION_DEFAULT_FLAGS);
+  g_signal_connect(application, "startup", G_CALLBACK(on_startup), nullptr);
+  g_signal_connect(application, "activate", G_CALLBACK(on_activate), nullptr);
+  return application;
+}
+
+// Every stop is shown in a dialog over the main window. The display is opened before the
+// application runs, so that a missing one is a stop with its message.
 void app_main() {
   plat_set_stop_notice(show_stop_dialog);
   rt_init();
   init_string_variables();
   name_application();
   if (!gtk_init_check()) plat_fatal("Morvane: cannot open the display");
-  name_windows();
-  create_style();
-  create_main_window();
-  run_main_loop();
-  std::exit(0);
+  GtkApplication* application = create_application();
+  const int status = g_application_run(G_APPLICATION(application), 0, nullptr);
+  g_object_unref(application);
+  std::exit(status);
 }

@@ -1,14 +1,16 @@
-// Start-up, the main loop and the end of the process.
+// Start-up, the application and the end of the process.
 #pragma once
 
-#include <cstdint>
+#include <gtk/gtk.h>
 
 // The process entry point: installs the stop notice, initialises the string store and
-// the string variables, names the application, opens the display, creates the style and
-// the main window and runs the main loop; then ends the process with exit code 0.
-// Without a display it stops with exit code 70.
+// the string variables, names the application, opens the display, then runs the
+// application until its window is closed and ends the process with exit code 0. Without
+// a display it stops with exit code 70.
 [[noreturn]] void app_main();
 
-// Dispatches events until the main window is gone (g_quit_posted); takes the quit and
-// returns 0.
-int32_t run_main_loop();
+// Returns a new application with Morvane's id. At its start-up it names the windows for
+// the desktop; at its first activation it makes the style and the main window, and at
+// any later one (a second start, handed over by the session bus) it shows the window
+// again. The caller owns it.
+GtkApplication* create_application();

@@ -4,4 +4,3 @@ GtkCssProvider* g_style;
 GtkWidget* g_main_window;
 GtkWidget* g_controls[kControlCount];
 GtkWidget* g_message_line;
-bool g_quit_posted;

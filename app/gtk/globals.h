@@ -14,5 +14,3 @@ extern GtkWidget* g_main_window;
 // frame) and its message line; held while the window lives, null before and after.
 extern GtkWidget* g_controls[kControlCount];
 extern GtkWidget* g_message_line;
-// Set when the main window is gone; the main loop ends on it.
-extern bool g_quit_posted;

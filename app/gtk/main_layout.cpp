@@ -39,7 +39,7 @@ void size_allocate(GtkWidget* widget, int width, int height, int) {
   const int extra_height = std::max(0, height - kWindowHeight);
   for (int i = 0; i < layout->count; ++i) {
     const ControlPlace& place = *layout->places[i];
-    const bool grows = place.id == IDC_TEXT;
+    const bool grows = place.id == kGrowingControl;
     GtkRequisition least;
     gtk_widget_get_preferred_size(layout->children[i], &least, nullptr);
     const GtkAllocation allocation = {

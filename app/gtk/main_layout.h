@@ -1,6 +1,7 @@
 // The main window's content: the controls stand at the layout's places while the window
-// has its default size, which is also its least. Room beyond it goes to the text, and
-// everything below the text moves down with the text's bottom edge, keeping its size.
+// has its default size, which is also its least. Room beyond it goes to the text
+// (kGrowingControl), and everything below the text moves down with the text's bottom
+// edge, keeping its size.
 // Tab and Shift+Tab go through the controls in reading order (kTabOrder), where GTK would
 // order them by position.
 #pragma once

@@ -4,9 +4,8 @@
 #include <string>
 
 #include "app/core/layout.h"
-#include "app/gtk/app_identity.h"
-#include "app/gtk/focus_order.h"
 #include "app/gtk/globals.h"
+#include "app/gtk/main_layout.h"
 #include "app/gtk/style.h"
 #include "app/gtk/text_command.h"
 #include "app/gtk/utf8.h"
@@ -50,17 +49,13 @@ constexpr GtkControl kGtkControls[kControlCount] = {
 
 static_assert(follows_layout(kGtkControls), "the GTK column follows the layout's order");
 
-// Puts the widget that make gives at the control's place; returns it.
-GtkWidget* place(GtkWidget* fixed, const ControlPlace& c, GtkWidget* (*make)(const char*)) {
+// Puts the widget that make gives at the control's place, at least as large as it; returns
+// it.
+GtkWidget* place(GtkWidget* layout, const ControlPlace& c, GtkWidget* (*make)(const char*)) {
   GtkWidget* widget = make(utf8_of_cp932(c.text).c_str());
   gtk_widget_set_size_request(widget, c.width, c.height);
-  gtk_fixed_put(GTK_FIXED(fixed), widget, c.x, c.y);
+  main_layout_put(layout, widget, c);
   return widget;
-}
-
-// The widget that a control's place holds: the text's scrolled frame, or the control.
-GtkWidget* placed(int id) {
-  return id == IDC_TEXT ? gtk_widget_get_parent(control(id)) : control(id);
 }
 
 void name_controls() {
@@ -85,48 +80,45 @@ gboolean on_close_request(GtkWindow* window, gpointer) {
   return TRUE;
 }
 
-// The widgets and the style go with the window, and the main loop with them.
+// The widgets and the style go with the window; the application ends with its last
+// window.
 void on_window_destroy(GtkWidget*, gpointer) {
   g_main_window = nullptr;
   std::fill(std::begin(g_controls), std::end(g_controls), nullptr);
   g_message_line = nullptr;
   release_style();
-  g_quit_posted = true;
-  g_main_context_wakeup(nullptr);
 }
 
-// Records the window and builds the controls at their fixed places, each with the
-// application's font; the message line has a smaller one of its own. Then the Tab order
-// and the names for assistive technologies.
+// Records the window and builds the controls at their places, each with the
+// application's font; the message line has a smaller one of its own. Then the names for
+// assistive technologies.
 void on_create(GtkWidget* window) {
   g_main_window = window;
-  GtkWidget* fixed = focus_order_fixed_new();
-  gtk_window_set_child(GTK_WINDOW(window), fixed);
+  GtkWidget* layout = main_layout_new();
+  gtk_window_set_child(GTK_WINDOW(window), layout);
   for (int i = 0; i < kControlCount; ++i) {
-    GtkWidget* widget = place(fixed, kControls[i], kGtkControls[i].make);
+    GtkWidget* widget = place(layout, kControls[i], kGtkControls[i].make);
     const bool framed = kControls[i].id == IDC_TEXT;
     g_controls[i] = framed ? gtk_scrolled_window_get_child(GTK_SCROLLED_WINDOW(widget)) : widget;
     gtk_widget_add_css_class(g_controls[i], "morvane-control");
   }
-  g_message_line = place(fixed, kMessageLine, make_label);
+  g_message_line = place(layout, kMessageLine, make_label);
   gtk_widget_add_css_class(g_message_line, "morvane-message");
   gtk_label_set_wrap(GTK_LABEL(g_message_line), TRUE);
   gtk_label_set_wrap_mode(GTK_LABEL(g_message_line), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_yalign(GTK_LABEL(g_message_line), 0);
-  for (int id : kTabOrder) focus_order_append(fixed, placed(id));
   name_controls();
 }
 
 }  // namespace
 
 // The signal wiring only dispatches to the handlers above.
-void create_main_window() {
-  GtkWidget* window = gtk_window_new();
+void create_main_window(GtkApplication* application) {
+  GtkWidget* window = gtk_application_window_new(application);
   gtk_window_set_title(GTK_WINDOW(window), kWindowCaption);
   gtk_window_set_default_size(GTK_WINDOW(window), kWindowWidth, kWindowHeight);
   on_create(window);
   g_signal_connect(control(IDC_INSERT), "clicked", G_CALLBACK(on_insert_clicked), nullptr);
-  g_signal_connect(window, "map", G_CALLBACK(name_toplevel), nullptr);
   g_signal_connect(window, "close-request", G_CALLBACK(on_close_request), nullptr);
   g_signal_connect(window, "destroy", G_CALLBACK(on_window_destroy), nullptr);
   gtk_window_present(GTK_WINDOW(window));

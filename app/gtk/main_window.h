@@ -3,9 +3,9 @@
 
 #include <gtk/gtk.h>
 
-// Creates and presents the main window with its six controls and the message line below
-// them, at the layout's places, and records it and them in the globals.
-void create_main_window();
+// Creates and presents the main window of application with its six controls and the
+// message line below them, at the layout's places, and records it and them in the globals.
+void create_main_window(GtkApplication* application);
 
 // Returns the main window's control with this id, of the six or the message line (for
 // IDC_TEXT the text view itself, not its scrolled frame); null for any other id and when

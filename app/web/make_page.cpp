@@ -48,20 +48,38 @@ std::string html(const char* cp932) {
   return escaped;
 }
 
+// The control's place at the window's default size; the growing control takes the room
+// beyond it, and every other moves down by the extra height.
 std::string place(const char* element, const ControlPlace& c) {
+  const bool grows = c.id == kGrowingControl;
   std::ostringstream rule;
-  rule << "    #" << element << " { left: " << c.x << "px; top: " << c.y << "px; width: "
-       << c.width << "px; height: " << c.height << "px; }\n";
+  rule << "    #" << element << " { left: " << c.x << "px; top: ";
+  if (grows) {
+    rule << c.y << "px; width: calc(" << c.width << "px + var(--extra-width)); height: calc("
+         << c.height << "px + var(--extra-height)); }\n";
+  } else {
+    rule << "calc(" << c.y << "px + var(--extra-height)); width: " << c.width
+         << "px; height: " << c.height << "px; }\n";
+  }
   return rule.str();
 }
 
 // Where there is room the controls stand at the Windows window's places, in a box of its
-// size; on a narrower screen the page's own style lets them flow.
+// size at the least that fills the browser's window, up to kMaxWindowWidth wide; on a
+// narrower screen the page's own style lets them flow.
+constexpr int kMaxWindowWidth = 1280;
+
 std::string layout() {
   std::ostringstream css;
   css << "@media (min-width: " << kWindowWidth << "px) {\n"
-      << "    .window { position: relative; width: " << kWindowWidth
-      << "px; height: " << kWindowHeight << "px; }\n"
+      << "    .window {\n"
+      << "      --extra-width: clamp(0px, 100vw - " << kWindowWidth << "px, "
+      << kMaxWindowWidth - kWindowWidth << "px);\n"
+      << "      --extra-height: max(0px, 100vh - " << kWindowHeight << "px);\n"
+      << "      position: relative; max-width: none; min-height: 0;\n"
+      << "      width: calc(" << kWindowWidth << "px + var(--extra-width));\n"
+      << "      height: calc(" << kWindowHeight << "px + var(--extra-height));\n"
+      << "    }\n"
       << "    .window > * { position: absolute; box-sizing: border-box; margin: 0; min-height: 0; }\n";
   for (int i = 0; i < kControlCount; ++i) css << place(kWebControls[i].element, kControls[i]);
   css << place("message", kMessageLine) << "  }";

@@ -5,9 +5,10 @@
 namespace {
 
 // Once per process, as the program's start-up does after rt_init: the string variables,
-// the application's names and the display (X11's that DISPLAY names, or Wayland's where
-// GDK_BACKEND=wayland). A death test runs in a fresh process of its own, which opens its
-// own connection to the display instead of sharing the parent's.
+// the application's names, the display (X11's that DISPLAY names, or Wayland's where
+// GDK_BACKEND=wayland) and the application, registered, which starts it up. A death test
+// runs in a fresh process of its own, which opens its own connection to the display
+// instead of sharing the parent's.
 class ProgramEnvironment : public ::testing::Environment {
   void SetUp() override {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -17,12 +18,15 @@ class ProgramEnvironment : public ::testing::Environment {
         << "cannot open the display that DISPLAY (or with GDK_BACKEND=wayland, WAYLAND_DISPLAY) "
            "names; ./test starts one; by hand: source scripts/virtual-display.sh; "
            "start_virtual_display";
-    name_windows();
+    g_application = create_application();
+    ASSERT_TRUE(g_application_register(G_APPLICATION(g_application), nullptr, nullptr));
   }
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
 
 }  // namespace
+
+GtkApplication* g_application;
 
 GtkTextBuffer* text_buffer() { return gtk_text_view_get_buffer(GTK_TEXT_VIEW(control(IDC_TEXT))); }
 
@@ -61,16 +65,12 @@ std::vector<RtString> string_variables() {
 }
 
 void MainWindowTest::SetUp() {
-  create_style();
-  create_main_window();
+  g_application_activate(G_APPLICATION(g_application));
   ASSERT_TRUE(wait_until([] { return gtk_widget_get_width(control(IDC_TEXT)) > 0; }))
       << "the main window was not laid out";
 }
 
 void MainWindowTest::TearDown() {
-  if (g_main_window) {
-    gtk_window_destroy(GTK_WINDOW(g_main_window));
-    run_main_loop();
-  }
+  if (g_main_window) gtk_window_destroy(GTK_WINDOW(g_main_window));
   EXPECT_EQ(string_variables(), live_strings()) << "the registry holds just the 32 variables";
 }

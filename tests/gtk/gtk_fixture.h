@@ -17,6 +17,10 @@
 #include "app/gtk/style.h"
 #include "tests/support/runtime_support.h"
 
+// The program's application, registered once per process; each activation makes a main
+// window while there is none.
+extern GtkApplication* g_application;
+
 GtkTextBuffer* text_buffer();
 // The text of a text view, an entry, a label or a button.
 std::string text_of(GtkWidget* widget);
@@ -29,8 +33,9 @@ bool wait_until(const std::function<bool()>& done);
 // g_string_vars, in index order.
 std::vector<RtString> string_variables();
 
-// A main window for every test, shown and laid out, destroyed afterwards; the registry
-// must hold just the 32 string variables, and so nothing that start-up or the test made.
+// A main window for every test, made by activating the application, shown and laid out,
+// destroyed afterwards; the registry must hold just the 32 string variables, and so
+// nothing that start-up or the test made.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;

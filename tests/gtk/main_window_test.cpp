@@ -1,5 +1,5 @@
 // The main window: its six controls at their places with one font, before and after the
-// window is resized, and how it ends.
+// window is resized, and the application's run, which ends with it.
 #include "tests/gtk/gtk_fixture.h"
 
 namespace {
@@ -8,17 +8,22 @@ struct ExpectedControl {
   int id;
   GType (*type)();
   const char* text;
-  const char* bounds;  // "x,y widthxheight" in the window's content area
+  int x, y, width, height;  // in the window's content area, at the default size
 };
 
 const ExpectedControl kLayout[] = {
-    {IDC_TEXT, gtk_text_view_get_type, "", "34,21 330x206"},
-    {IDC_INSERT, gtk_button_get_type, "タグ挿入", "275,244 89x69"},
-    {IDC_START_TAG, gtk_entry_get_type, "", "122,245 142x26"},
-    {IDC_END_TAG, gtk_entry_get_type, "", "122,287 142x26"},
-    {IDC_START_LABEL, gtk_label_get_type, "開始タグ", "34,245 82x26"},
-    {IDC_END_LABEL, gtk_label_get_type, "終了タグ", "34,287 82x26"},
+    {IDC_TEXT, gtk_text_view_get_type, "", 34, 21, 330, 206},
+    {IDC_INSERT, gtk_button_get_type, "タグ挿入", 275, 244, 89, 69},
+    {IDC_START_TAG, gtk_entry_get_type, "", 122, 245, 142, 26},
+    {IDC_END_TAG, gtk_entry_get_type, "", 122, 287, 142, 26},
+    {IDC_START_LABEL, gtk_label_get_type, "開始タグ", 34, 245, 82, 26},
+    {IDC_END_LABEL, gtk_label_get_type, "終了タグ", 34, 287, 82, 26},
 };
+
+std::string bounds_text(int x, int y, int width, int height) {
+  return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
+         std::to_string(height);
+}
 
 // The bounds of what holds the control in the window's content (for the text view, its
 // scrolled frame).
@@ -27,8 +32,7 @@ std::string placed_bounds(GtkWidget* control) {
   while (gtk_widget_get_parent(control) != content) control = gtk_widget_get_parent(control);
   graphene_rect_t r;
   if (!gtk_widget_compute_bounds(control, content, &r)) return "not laid out";
-  return std::to_string(int(r.origin.x)) + "," + std::to_string(int(r.origin.y)) + " " +
-         std::to_string(int(r.size.width)) + "x" + std::to_string(int(r.size.height));
+  return bounds_text(int(r.origin.x), int(r.origin.y), int(r.size.width), int(r.size.height));
 }
 
 std::string font_of(GtkWidget* widget) {
@@ -39,25 +43,43 @@ std::string font_of(GtkWidget* widget) {
   return result;
 }
 
-TEST_F(MainWindowTest, HasTheSixControlsAtFixedPlacesWithOneFont) {
+// The content is 408 x 360 at the default size, and cannot be made smaller; a larger
+// window gives the text the room beyond it, and what stands below the text moves down
+// with it, keeping its size. The window's outer height holds the title bar where GTK draws
+// it (Wayland), so the room is read off the content.
+TEST_F(MainWindowTest, PlacesTheControlsAndGivesTheTextTheRoom) {
   EXPECT_STREQ("Morvane", gtk_window_get_title(GTK_WINDOW(g_main_window)));
-  // Where GTK draws the title bar itself (Wayland), the default size holds it too, and the
-  // content keeps just the height that the controls need (the message line ends at 355).
   GtkWidget* content = gtk_window_get_child(GTK_WINDOW(g_main_window));
-  EXPECT_EQ(gtk_widget_has_css_class(g_main_window, "csd") ? "408x355" : "408x360",
-            std::to_string(gtk_widget_get_width(content)) + "x" +
-                std::to_string(gtk_widget_get_height(content)));
-  for (int width : {408, 700}) {
-    gtk_window_set_default_size(GTK_WINDOW(g_main_window), width, 600);
-    ASSERT_TRUE(wait_until([=] { return gtk_widget_get_width(g_main_window) == width; }));
+  const struct {
+    int width, height;
+  } asked[] = {{408, 360}, {200, 100}, {1000, 700}, {640, 360}};
+  for (const auto& size : asked) {
+    SCOPED_TRACE(::testing::Message() << "window asked to be " << size.width << "x" << size.height);
+    gtk_window_set_default_size(GTK_WINDOW(g_main_window), size.width, size.height);
+    const int width = std::max(size.width, 408);
+    ASSERT_TRUE(wait_until([&] {
+      return gtk_widget_get_width(content) == width &&
+             placed_bounds(control(IDC_TEXT)) ==
+                 bounds_text(34, 21, width - 78, gtk_widget_get_height(content) - 154);
+    })) << "content " << gtk_widget_get_width(content) << " wide, the text at "
+        << placed_bounds(control(IDC_TEXT));
+    const int extra_width = width - 408, extra_height = gtk_widget_get_height(content) - 360;
+    EXPECT_EQ(size.height > 360, extra_height > 0) << "content " << extra_height + 360 << " high";
     for (const ExpectedControl& e : kLayout) {
-      SCOPED_TRACE(::testing::Message() << "control " << e.id << ", window width " << width);
+      SCOPED_TRACE(::testing::Message() << "control " << e.id);
       GtkWidget* widget = control(e.id);
       ASSERT_NE(nullptr, widget);
       EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(widget, e.type())) << G_OBJECT_TYPE_NAME(widget);
       EXPECT_EQ(e.text, text_of(widget));
-      EXPECT_EQ(e.bounds, placed_bounds(widget));
+      const bool text = e.id == IDC_TEXT;
+      EXPECT_EQ(text ? bounds_text(e.x, e.y, e.width + extra_width, e.height + extra_height)
+                     : bounds_text(e.x, e.y + extra_height, e.width, e.height),
+                placed_bounds(widget));
       EXPECT_EQ("IPAGothic,monospace 16px", font_of(widget));
+    }
+    if (size.width == 1000) {
+      EXPECT_GE((330 + extra_width) * (206 + extra_height), 5 * 330 * 206 / 2)
+          << "the text has two and a half times its area at the default size";
     }
   }
   GtkScrolledWindow* frame = GTK_SCROLLED_WINDOW(gtk_widget_get_parent(control(IDC_TEXT)));
@@ -124,14 +146,35 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
   EXPECT_EQ(IDC_END_TAG, focused_control()) << "the focus after the down arrow";
 }
 
-// A close request destroys the window, releases the style and ends the main loop.
-TEST_F(MainWindowTest, CloseDestroysTheWindowAndEndsTheLoop) {
-  GtkCssProvider* style = g_style;
-  g_object_add_weak_pointer(G_OBJECT(style), reinterpret_cast<gpointer*>(&style));
-  gtk_window_close(GTK_WINDOW(g_main_window));
+// The application runs until its window is closed: its activation makes the window, and
+// a second one (a second start, where a session bus hands it over) shows it again and
+// makes no other; a close request destroys the window and releases the style, and the run
+// ends with 0.
+struct SeenInRun {
+  guint windows = 0, windows_after_second_start = 0;
+  GtkCssProvider* style = nullptr;
+};
+
+TEST(ApplicationTest, RunsUntilItsWindowIsClosed) {
+  GtkApplication* application = create_application();
+  SeenInRun run;
+  g_timeout_add(10, [](gpointer data) -> gboolean {
+    if (!g_main_window || !gtk_widget_get_mapped(g_main_window)) return G_SOURCE_CONTINUE;
+    SeenInRun& run = *static_cast<SeenInRun*>(data);
+    run.windows = g_list_model_get_n_items(gtk_window_get_toplevels());
+    g_application_activate(G_APPLICATION(gtk_window_get_application(GTK_WINDOW(g_main_window))));
+    run.windows_after_second_start = g_list_model_get_n_items(gtk_window_get_toplevels());
+    run.style = g_style;
+    g_object_add_weak_pointer(G_OBJECT(g_style), reinterpret_cast<gpointer*>(&run.style));
+    gtk_window_close(GTK_WINDOW(g_main_window));
+    return G_SOURCE_REMOVE;
+  }, &run);
+  EXPECT_EQ(0, g_application_run(G_APPLICATION(application), 0, nullptr));
+  g_object_unref(application);
+  EXPECT_EQ(run.windows, run.windows_after_second_start) << "windows after the second start";
   EXPECT_EQ(nullptr, g_main_window);
-  EXPECT_EQ(nullptr, style) << "the style is released";
-  EXPECT_EQ(0, run_main_loop()) << "the loop ends at once";
+  EXPECT_EQ(nullptr, run.style) << "the style is released";
+  EXPECT_EQ(string_variables(), live_strings()) << "the registry holds just the 32 variables";
 }
 
 }  // namespace

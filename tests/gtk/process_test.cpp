@@ -1,8 +1,10 @@
-// morvane as a process of its own. On X11: its window found on the display by caption and
-// process id, with the desktop's window class, sent the close request that a window
-// manager's close button sends (WM_DELETE_WINDOW), and the process ending with exit code
-// 0. On Wayland, where no other client can see or close a window: its toplevel's title
-// and app id read from its own protocol log. And its options, which open no display.
+// morvane as a process of its own, on a session bus of the test's, as a desktop has one.
+// On X11: its window found on the display by caption and process id, with the desktop's
+// window class; a second start, which shows that window and ends; the close request that
+// a window manager's close button sends (WM_DELETE_WINDOW), and the process ending with
+// exit code 0. On Wayland, where no other client can see or close a window: its
+// toplevel's title and app id read from its own protocol log. And its options, which open
+// no display.
 #include <gtest/gtest.h>
 
 #include "app/gtk/app_identity.h"
@@ -25,6 +27,53 @@ extern char** environ;
 namespace {
 
 bool on_wayland() { return g_strcmp0(std::getenv("GDK_BACKEND"), "wayland") == 0; }
+
+// A session bus of its own (dbus-daemon), for the programs that a test starts: the
+// application takes its id there, and a second start hands its activation to the first.
+class SessionBus {
+ public:
+  SessionBus() {
+    const char* argv[] = {"dbus-daemon", "--session", "--nofork", "--print-address=1", nullptr};
+    const auto flags = GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_STDERR_TO_DEV_NULL);
+    int out = -1;
+    if (!g_spawn_async_with_pipes(nullptr, const_cast<char**>(argv), nullptr, flags, nullptr,
+                                  nullptr, &pid_, nullptr, &out, nullptr, nullptr)) {
+      return;
+    }
+    FILE* lines = fdopen(out, "r");
+    char address[512] = {};
+    if (lines && std::fgets(address, sizeof address, lines)) {
+      environment_ = g_environ_setenv(g_get_environ(), "DBUS_SESSION_BUS_ADDRESS",
+                                      g_strstrip(address), TRUE);
+    }
+    if (lines) std::fclose(lines);
+  }
+  ~SessionBus() {
+    if (pid_ > 0) kill(pid_, SIGTERM), waitpid(pid_, nullptr, 0);
+    g_strfreev(environment_);
+  }
+  // The test's environment with this bus as the session bus; null when it did not start.
+  char** environment() const { return environment_; }
+
+ private:
+  GPid pid_ = 0;
+  char** environment_ = nullptr;
+};
+
+// Starts the program with env; its process id, or 0.
+pid_t start(char** env, const posix_spawn_file_actions_t* actions = nullptr) {
+  char program[] = MORVANE_PROGRAM;
+  char* argv[] = {program, nullptr};
+  pid_t pid = 0;
+  return posix_spawn(&pid, program, actions, nullptr, argv, env) == 0 ? pid : 0;
+}
+
+// The exit status of process pid within 30 seconds; -1 when it has not ended by then.
+int wait_for_exit(pid_t pid) {
+  int status = -1;
+  for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) != pid; ++i) usleep(100000);
+  return status;
+}
 
 // The window that xdotool finds within 30 seconds; 0 when there is none.
 Window find_window(pid_t pid) {
@@ -61,14 +110,24 @@ void send_close_request(Display* display, Window window) {
   XFlush(display);
 }
 
+// The number of windows captioned Morvane on the display.
+int windows_named_morvane() {
+  FILE* out = popen("xdotool search --all --onlyvisible --name '^Morvane$' 2>/dev/null", "r");
+  int count = 0;
+  char line[64];
+  while (out && std::fgets(line, sizeof line, out)) ++count;
+  if (out) pclose(out);
+  return count;
+}
+
 TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
   if (on_wayland()) GTEST_SKIP() << "X11 only; MorvaneProcess.ShowsItsToplevelOnWayland";
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(nullptr, display) << "no display: DISPLAY is not set or cannot be opened";
-  char program[] = MORVANE_PROGRAM;
-  char* argv[] = {program, nullptr};
-  pid_t pid = 0;
-  ASSERT_EQ(0, posix_spawn(&pid, program, nullptr, nullptr, argv, environ)) << program;
+  SessionBus bus;
+  ASSERT_NE(nullptr, bus.environment()) << "dbus-daemon did not start";
+  const pid_t pid = start(bus.environment());
+  ASSERT_NE(0, pid) << MORVANE_PROGRAM;
   Window window = find_window(pid);
   EXPECT_NE(0u, window) << "no window captioned Morvane of process " << pid;
   if (window) {
@@ -77,10 +136,12 @@ TEST(MorvaneProcess, OpensAndClosesWithExitCodeZero) {
     EXPECT_EQ("408x360",
               std::to_string(attributes.width) + "x" + std::to_string(attributes.height));
     EXPECT_EQ(std::string("Morvane, ") + kApplicationId, window_class(display, window));
+    const int status = wait_for_exit(start(bus.environment()));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a second start: " << status;
+    EXPECT_EQ(1, windows_named_morvane()) << "windows after a second start";
     send_close_request(display, window);
   }
-  int status = -1;
-  for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) != pid; ++i) usleep(100000);
+  const int status = wait_for_exit(pid);
   if (!WIFEXITED(status)) kill(pid, SIGKILL);
   ASSERT_TRUE(WIFEXITED(status)) << "the process did not end by itself";
   EXPECT_EQ(0, WEXITSTATUS(status));
@@ -105,19 +166,18 @@ std::string missing_from(const std::string& log) {
 
 TEST(MorvaneProcess, ShowsItsToplevelOnWayland) {
   if (!on_wayland()) GTEST_SKIP() << "Wayland only; MorvaneProcess.OpensAndClosesWithExitCodeZero";
-  char program[] = MORVANE_PROGRAM;
-  char* argv[] = {program, nullptr};
-  char** env = g_environ_setenv(g_get_environ(), "WAYLAND_DEBUG", "1", TRUE);
+  SessionBus bus;
+  ASSERT_NE(nullptr, bus.environment()) << "dbus-daemon did not start";
+  char** env = g_environ_setenv(g_strdupv(bus.environment()), "WAYLAND_DEBUG", "1", TRUE);
   char log_path[] = "/tmp/morvane-wayland-log.XXXXXX";
   close(mkstemp(log_path));
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, log_path, O_WRONLY | O_TRUNC, 0);
-  pid_t pid = 0;
-  int started = posix_spawn(&pid, program, &actions, nullptr, argv, env);
+  const pid_t pid = start(env, &actions);
   posix_spawn_file_actions_destroy(&actions);
   g_strfreev(env);
-  ASSERT_EQ(0, started) << program;
+  ASSERT_NE(0, pid) << MORVANE_PROGRAM;
   std::string missing = "the log";
   for (int i = 0; i < 300 && !missing.empty(); ++i, usleep(100000)) {
     char* log = nullptr;

@@ -255,32 +255,52 @@ class KeyboardAndNamesTest(PageTest):
         self.assertEqual("a[b][]c", self.state()[0], "Space on the button")
 
 
-class WideLayoutTest(PageTest):
+class LayoutTest(PageTest):
 
-    def test_places_the_controls_as_the_window_does(self):
-        expected = {"text": [34, 21, 330, 206], "insert": [275, 244, 89, 69],
-                    "start-tag": [122, 245, 142, 26], "end-tag": [122, 287, 142, 26],
-                    "start-label": [34, 245, 82, 26], "end-label": [34, 287, 82, 26]}
-        for name, bounds in expected.items():
-            self.assertEqual(bounds, self.script(
-                "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-                "return [r.left, r.top, r.width, r.height];", name), name)
-        self.assertEqual([408, 360], self.script(
-            "const e = document.scrollingElement; return [e.scrollWidth, e.scrollHeight]"),
-            "nothing to scroll at 408 x 360")
+    def rects(self, names):
+        return [self.script("const r = document.getElementById(arguments[0])"
+                            ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height];",
+                            name) for name in names]
 
+    def scrolled(self):
+        return self.script("const e = document.scrollingElement;"
+                           "return [e.scrollWidth, e.scrollHeight]")
 
-class NarrowLayoutTest(PageTest):
-    width, height, mobile = 320, 568, True
+    # Where there is room, the controls stand at the window's places in a box that fills the
+    # view, up to 1280 pixels wide, centred: the text takes the room beyond 408 x 360 and the
+    # rest moves down with it, keeping its size. Nothing to scroll.
+    def test_places_the_controls_as_the_window_does_and_gives_the_text_the_room(self):
+        places = {"text": [34, 21, 330, 206], "insert": [275, 244, 89, 69],
+                  "start-tag": [122, 245, 142, 26], "end-tag": [122, 287, 142, 26],
+                  "start-label": [34, 245, 82, 26], "end-label": [34, 287, 82, 26],
+                  "message": [34, 321, 330, 34]}
+        for width, height in [(408, 360), (1280, 800), (1600, 900)]:
+            with self.subTest(size=(width, height)):
+                self.browser.resize(width, height)
+                self.browser.open(FILE_URL)
+                extra_width, extra_height = min(width - 408, 872), height - 360
+                left = (width - 408 - extra_width) / 2
+                expected = [[left + x, y, w + extra_width, h + extra_height] if name == "text"
+                            else [left + x, y + extra_height, w, h]
+                            for name, (x, y, w, h) in places.items()]
+                self.assertEqual(expected, self.rects(places))
+                self.assertEqual([width, height], self.scrolled())
 
-    def test_fits_a_phone_without_horizontal_scrolling(self):
-        self.assertLessEqual(self.script("return document.scrollingElement.scrollWidth"), 320)
-        tops = [self.script("return document.getElementById(arguments[0])"
-                            ".getBoundingClientRect().top", name)
-                for name in ["text", "start-tag", "end-tag", "insert"]]
-        self.assertEqual(sorted(tops), tops, "one column in the order of the keyboard")
-        self.click("ab", "cd", "ef", "[", "]", False)
-        self.assertEqual("ab[cd]ef", self.state()[0])
+    # On a phone the controls stand in one column in the order of the keyboard, the text
+    # above the others taking the height that they leave; nothing to scroll sideways.
+    def test_fits_a_phone(self):
+        for width, height, least in [(320, 568, 202), (390, 844, 340)]:
+            with self.subTest(size=(width, height)):
+                self.browser.resize(width, height, mobile=True)
+                self.browser.open(FILE_URL)
+                self.assertLessEqual(self.scrolled()[0], width)
+                rects = self.rects(["text", "start-tag", "end-tag", "insert"])
+                tops = [rect[1] for rect in rects]
+                self.assertEqual(sorted(tops), tops, "one column in the order of the keyboard")
+                self.assertGreaterEqual(rects[0][3], least, "the text's height")
+                self.assertLessEqual(self.scrolled()[1], height)
+                self.click("ab", "cd", "ef", "[", "]", False)
+                self.assertEqual("ab[cd]ef", self.state()[0])
 
 
 class StopTest(PageTest):
