@@ -6,12 +6,14 @@
 namespace {
 
 constexpr int kPlaces = kControlCount + 1;  // and the message line
+constexpr int kTabStops = static_cast<int>(std::size(kTabOrder));
 
 struct MainLayout {
   GtkWidget parent;
   GtkWidget* children[kPlaces];
   const ControlPlace* places[kPlaces];
   int count;
+  GtkWidget* tab_order[kTabStops];  // the children of kTabOrder, in its order
 };
 
 struct MainLayoutClass {
@@ -50,30 +52,23 @@ void size_allocate(GtkWidget* widget, int width, int height, int) {
   }
 }
 
-// The child that stands for the control with this id; null for none.
-GtkWidget* child_of(const MainLayout* layout, int id) {
-  for (int i = 0; i < layout->count; ++i) {
-    if (layout->places[i]->id == id) return layout->children[i];
-  }
-  return nullptr;
-}
-
-// Tab first lets the child that holds the focus move it inside itself, then offers it to
-// the next controls of the order; false when none takes it, so the window wraps around.
-// Other directions move by place, as GTK does.
+// Tab offers the focus to the controls after the one that holds it, in the order, and
+// returns false when none takes it, so that the window wraps around. No control has a
+// focus of its own to move through first. Other directions move by place, as GTK does.
 gboolean focus(GtkWidget* widget, GtkDirectionType direction) {
   if (direction != GTK_DIR_TAB_FORWARD && direction != GTK_DIR_TAB_BACKWARD) {
     return GTK_WIDGET_CLASS(main_layout_parent_class)->focus(widget, direction);
   }
   const MainLayout* layout = layout_of(widget);
-  const int count = static_cast<int>(std::size(kTabOrder));
   const int step = direction == GTK_DIR_TAB_FORWARD ? 1 : -1;
   GtkWidget* current = gtk_widget_get_focus_child(widget);
-  int i = 0;
-  while (i < count && child_of(layout, kTabOrder[i]) != current) ++i;
-  if (i < count && gtk_widget_child_focus(current, direction)) return TRUE;
-  for (i = i < count ? i + step : step > 0 ? 0 : count - 1; i >= 0 && i < count; i += step) {
-    if (gtk_widget_child_focus(child_of(layout, kTabOrder[i]), direction)) return TRUE;
+  // With no focus yet, the search starts before the first control, or after the last.
+  int at = step > 0 ? -1 : kTabStops;
+  for (int i = 0; i < kTabStops; ++i) {
+    if (layout->tab_order[i] == current) at = i;
+  }
+  for (int i = at + step; i >= 0 && i < kTabStops; i += step) {
+    if (gtk_widget_child_focus(layout->tab_order[i], direction)) return TRUE;
   }
   return FALSE;
 }
@@ -103,5 +98,8 @@ void main_layout_put(GtkWidget* widget, GtkWidget* child, const ControlPlace& pl
   layout->children[layout->count] = child;
   layout->places[layout->count] = &place;
   ++layout->count;
+  for (int i = 0; i < kTabStops; ++i) {
+    if (kTabOrder[i] == place.id) layout->tab_order[i] = child;
+  }
   gtk_widget_set_parent(child, widget);
 }

@@ -14,10 +14,13 @@ RtStopNotice plat_set_stop_notice(RtStopNotice notice) {
   return previous;
 }
 
-// The notice may run a message loop of its own; a stop that comes from inside it is not
-// shown again.
+// The notice may run a message loop of its own, which may dispatch a command: from the stop
+// on the heap refuses every request, so that such a command stops at its first string and
+// changes nothing (docs/deliberate.md, "A stop leaves the lock and closes the heap"), and a
+// stop that comes from inside the notice is not shown again.
 void plat_fatal(const char* message) {
   plat_report_stop(message);
+  plat_heap_refuse_after(0);
   if (g_stop_notice && !g_stopping) {
     g_stopping = true;
     g_stop_notice(message);

@@ -45,7 +45,8 @@ void plat_heap_free(void* block);
 // The size that the block was last allocated or resized to.
 size_t plat_heap_size(const void* block);
 // Makes the heap refuse every request after the next `allowed` ones; -1 lifts the refusal.
-// Tests use it to drive the runtime into its out-of-memory stop.
+// Tests use it to drive the runtime into its out-of-memory stop; the stop itself refuses
+// every request from then on.
 void plat_heap_refuse_after(int64_t allowed);
 // Counts one request of the heap; true when the heap must refuse it. Both heaps ask.
 bool plat_heap_refuses();
@@ -70,9 +71,10 @@ void plat_text_copy(char* destination, const char* text);
 // Sends a NUL-terminated byte text to the debug channel, as it is.
 void plat_debug_output(const char* text);
 // The orderly stop: writes message and a line break to the debug channel and standard
-// error, shows it to the person through the stop notice, then ends the process with
-// kRtFatalExitCode, whether or not the notice could be shown. Never returns. A stop that
-// comes while the notice is showing ends the process at once.
+// error, makes the heap refuse every request, shows the message to the person through the
+// stop notice, then ends the process with kRtFatalExitCode, whether or not the notice
+// could be shown. Never returns. A stop that comes while the notice is showing ends the
+// process at once. Called with the registry's lock free.
 [[noreturn]] void plat_fatal(const char* message);
 
 // How a front-end shows the person why the process stops; it must not return into code

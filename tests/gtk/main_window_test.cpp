@@ -88,6 +88,7 @@ TEST_F(MainWindowTest, PlacesTheControlsAndGivesTheTextTheRoom) {
   EXPECT_EQ(GTK_POLICY_ALWAYS, vertical) << "a vertical scroll bar, always shown";
   EXPECT_FALSE(gtk_scrolled_window_get_overlay_scrolling(frame));
   EXPECT_EQ("", text_of(control(IDC_MESSAGE_LINE)));
+  EXPECT_EQ(nullptr, control(0)) << "no control has the id 0";
 }
 
 // The id of the control that holds the keyboard focus (an entry's is its inner text); 0

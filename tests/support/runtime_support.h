@@ -64,6 +64,10 @@ void watch_heap();
 // Expects the process heap to hold no damaged block, and no fault seen since watch_heap.
 void expect_heap_intact();
 
+// Whether another thread can take the string registry's lock at this moment; it leaves it
+// again at once.
+bool registry_lock_is_free();
+
 // Every test leaves the registry as it found it: what a test makes, it releases, and it
 // releases nothing that it does not own; and the heap intact.
 class RuntimeTest : public ::testing::Test {

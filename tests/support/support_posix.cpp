@@ -1,6 +1,8 @@
 // POSIX parts of the test fixtures: iconv, standard error, and a text window.
 #include <iconv.h>
 
+#include <thread>
+
 #include "tests/support/runtime_support.h"
 
 std::string cp932(const std::string& utf8) {
@@ -18,6 +20,16 @@ std::string cp932(const std::string& utf8) {
 }
 
 void watch_heap() {}
+
+bool registry_lock_is_free() {
+  bool free = false;
+  std::thread([&free] {
+    auto* lock = const_cast<pthread_mutex_t*>(&rt_registry().lock);
+    free = pthread_mutex_trylock(lock) == 0;
+    if (free) pthread_mutex_unlock(lock);
+  }).join();
+  return free;
+}
 void expect_heap_intact() {}
 
 // The debug channel is standard error here.

@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include <thread>
+
 #include "tests/support/import_hook.h"
 #include "tests/support/runtime_support.h"
+#include "tests/support/trace.h"
 
 std::string cp932(const std::string& utf8) {
   int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
@@ -19,13 +22,27 @@ std::string cp932(const std::string& utf8) {
 
 namespace {
 
+using HeapAllocFn = LPVOID(WINAPI*)(HANDLE, DWORD, SIZE_T);
 using HeapFreeFn = BOOL(WINAPI*)(HANDLE, DWORD, LPVOID);
 using HeapReAllocFn = LPVOID(WINAPI*)(HANDLE, DWORD, LPVOID, SIZE_T);
+HeapAllocFn g_heap_alloc;
 HeapFreeFn g_heap_free;
 HeapReAllocFn g_heap_realloc;
 int g_heap_faults;
 
+// The runtime's blocks: zeroed ones hold strings, whose handles stand 4 bytes in.
+LPVOID WINAPI traced_heap_alloc(HANDLE heap, DWORD flags, SIZE_T size) {
+  LPVOID block = g_heap_alloc(heap, flags, size);
+  if (flags & HEAP_ZERO_MEMORY) {
+    trace_creation(static_cast<char*>(block) + 4, static_cast<int32_t>(size - 5));
+  } else {
+    trace("HeapAlloc(" + std::to_string(flags) + ", " + std::to_string(size) + ")");
+  }
+  return block;
+}
+
 BOOL WINAPI checked_heap_free(HANDLE heap, DWORD flags, LPVOID block) {
+  trace_release(static_cast<char*>(block) + 4);
   if (!HeapValidate(heap, 0, block)) ++g_heap_faults;
   BOOL freed = g_heap_free(heap, flags, block);
   if (!freed) ++g_heap_faults;
@@ -40,6 +57,8 @@ LPVOID WINAPI checked_heap_realloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_
 }  // namespace
 
 void watch_heap() {
+  g_heap_alloc = reinterpret_cast<HeapAllocFn>(
+      hook_import("kernel32.dll", "HeapAlloc", reinterpret_cast<void*>(traced_heap_alloc)));
   g_heap_free = reinterpret_cast<HeapFreeFn>(
       hook_import("kernel32.dll", "HeapFree", reinterpret_cast<void*>(checked_heap_free)));
   g_heap_realloc = reinterpret_cast<HeapReAllocFn>(
@@ -47,10 +66,20 @@ void watch_heap() {
 }
 
 void expect_heap_intact() {
-  EXPECT_TRUE(g_heap_free && g_heap_realloc) << "the heap is not watched";
+  EXPECT_TRUE(g_heap_alloc && g_heap_free && g_heap_realloc) << "the heap is not watched";
   EXPECT_EQ(0, g_heap_faults) << "blocks found damaged, or refused, when freed or resized";
   EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr)) << "the process heap is damaged";
   g_heap_faults = 0;
+}
+
+bool registry_lock_is_free() {
+  bool free = false;
+  std::thread([&free] {
+    auto* lock = const_cast<CRITICAL_SECTION*>(&rt_registry().lock);
+    free = TryEnterCriticalSection(lock);
+    if (free) LeaveCriticalSection(lock);
+  }).join();
+  return free;
 }
 
 // OutputDebugStringA raises DBG_PRINTEXCEPTION_C with the text's length (NUL included)

@@ -1,51 +1,14 @@
 #include "tests/win32/app_fixture.h"
 
-#include <algorithm>
-#include <ostream>
-
-#include "tests/support/import_hook.h"
-
-std::vector<SystemCall> g_system_calls;
-HBRUSH g_created_brush;
-
-std::ostream& operator<<(std::ostream& out, const SystemCall& call) {
-  return out << call.function << "(" << std::hex << call.argument << std::dec << ")";
-}
+#include "tests/win32/system_trace.h"
 
 namespace {
-
-using DeleteObjectFn = BOOL(WINAPI*)(HGDIOBJ);
-using PostQuitMessageFn = void(WINAPI*)(int);
-using CreateSolidBrushFn = HBRUSH(WINAPI*)(COLORREF);
-DeleteObjectFn g_delete_object;
-PostQuitMessageFn g_post_quit_message;
-CreateSolidBrushFn g_create_solid_brush;
-
-BOOL WINAPI recording_delete_object(HGDIOBJ object) {
-  g_system_calls.push_back({"DeleteObject", reinterpret_cast<uintptr_t>(object)});
-  return g_delete_object(object);
-}
-void WINAPI recording_post_quit_message(int code) {
-  g_system_calls.push_back({"PostQuitMessage", static_cast<uintptr_t>(code)});
-  g_post_quit_message(code);
-}
-HBRUSH WINAPI recording_create_solid_brush(COLORREF color) {
-  g_created_brush = g_create_solid_brush(color);
-  return g_created_brush;
-}
 
 // Once per process, as the program's start-up does after rt_init: the string variables.
 // The hooks go in first.
 class ProgramEnvironment : public ::testing::Environment {
   void SetUp() override {
-    g_delete_object = reinterpret_cast<DeleteObjectFn>(
-        hook_import("gdi32.dll", "DeleteObject", reinterpret_cast<void*>(recording_delete_object)));
-    g_create_solid_brush = reinterpret_cast<CreateSolidBrushFn>(hook_import(
-        "gdi32.dll", "CreateSolidBrush", reinterpret_cast<void*>(recording_create_solid_brush)));
-    g_post_quit_message = reinterpret_cast<PostQuitMessageFn>(hook_import(
-        "user32.dll", "PostQuitMessage", reinterpret_cast<void*>(recording_post_quit_message)));
-    ASSERT_TRUE(g_delete_object && g_create_solid_brush && g_post_quit_message)
-        << "the program imports the hooked functions";
+    hook_system_calls();
     init_string_variables();
   }
 };
@@ -105,7 +68,6 @@ void MainWindowTest::SetUp() {
   register_window_classes();
   create_main_window();
   ASSERT_TRUE(IsWindow(g_main_hwnd));
-  g_system_calls.clear();
 }
 
 void MainWindowTest::TearDown() {

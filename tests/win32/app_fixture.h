@@ -14,21 +14,6 @@
 #include "app/win32/main_window.h"
 #include "tests/support/runtime_support.h"
 
-// A call to the system that the program made, recorded by the import hooks.
-struct SystemCall {
-  std::string function;
-  uintptr_t argument;
-  bool operator==(const SystemCall& other) const {
-    return function == other.function && argument == other.argument;
-  }
-};
-std::ostream& operator<<(std::ostream& out, const SystemCall& call);
-
-// Calls to DeleteObject and PostQuitMessage since the last clear, and the brush that
-// CreateSolidBrush returned last.
-extern std::vector<SystemCall> g_system_calls;
-extern HBRUSH g_created_brush;
-
 HWND child(int id);
 // The window's text, as many bytes as WM_GETTEXTLENGTH reports.
 std::string window_text(HWND window);

@@ -1,8 +1,10 @@
 #include "tests/win32/byte_edit.h"
 
-#include <algorithm>
+#include <windows.h>
 
-#include "tests/win32/app_fixture.h"
+#include <algorithm>
+#include <string>
+
 
 namespace {
 
@@ -10,6 +12,13 @@ WNDPROC g_system_edit;
 
 LRESULT system_edit(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
   return CallWindowProcA(g_system_edit, edit, message, wparam, lparam);
+}
+
+// The edit's text, asked of the system's edit itself.
+std::string text_of(HWND edit) {
+  std::string text(size_t(system_edit(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(size_t(system_edit(edit, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
+  return text;
 }
 
 // Bytes that the first `characters` characters of text take; a negative count stays.
@@ -30,7 +39,7 @@ LRESULT to_characters(const std::string& text, LRESULT bytes) {
 LRESULT get_selection(HWND edit, WPARAM wparam, LPARAM lparam) {
   DWORD start = 0, end = 0;
   system_edit(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
-  const std::string text = window_text(edit);
+  const std::string text = text_of(edit);
   start = DWORD(to_bytes(text, start));
   end = DWORD(to_bytes(text, end));
   if (wparam) *reinterpret_cast<DWORD*>(wparam) = start;
@@ -39,19 +48,19 @@ LRESULT get_selection(HWND edit, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT set_selection(HWND edit, WPARAM start, LPARAM end) {
-  const std::string text = window_text(edit);
+  const std::string text = text_of(edit);
   return system_edit(edit, EM_SETSEL, WPARAM(to_characters(text, int(start))),
                      to_characters(text, int(end)));
 }
 
 LRESULT line_index(HWND edit, WPARAM line) {
-  return to_bytes(window_text(edit), system_edit(edit, EM_LINEINDEX, line, 0));
+  return to_bytes(text_of(edit), system_edit(edit, EM_LINEINDEX, line, 0));
 }
 
 // Bytes of the line that holds byte `index`; for -1, the bytes outside the selection on
 // the lines that it touches.
 LRESULT line_length(HWND edit, WPARAM index) {
-  const std::string text = window_text(edit);
+  const std::string text = text_of(edit);
   DWORD first = DWORD(to_characters(text, int(index))), last = first;
   if (int(index) < 0) system_edit(edit, EM_GETSEL, WPARAM(&first), LPARAM(&last));
   LRESULT from = system_edit(edit, EM_LINEINDEX, system_edit(edit, EM_LINEFROMCHAR, first, 0), 0);
@@ -66,7 +75,7 @@ LRESULT line_length(HWND edit, WPARAM index) {
 LRESULT replace_selection(HWND edit, WPARAM undo, LPARAM lparam) {
   DWORD start = 0, end = 0;
   get_selection(edit, WPARAM(&start), LPARAM(&end));
-  LRESULT room = system_edit(edit, EM_GETLIMITTEXT, 0, 0) - LRESULT(window_text(edit).size()) +
+  LRESULT room = system_edit(edit, EM_GETLIMITTEXT, 0, 0) - LRESULT(text_of(edit).size()) +
                  LRESULT(end - start);
   const char* replacement = reinterpret_cast<const char*>(lparam);
   const char* fits = replacement;

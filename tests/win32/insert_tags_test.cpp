@@ -5,8 +5,10 @@
 #include "app/win32/stop_box.h"
 #include "tests/support/click_support.h"
 #include "tests/support/import_hook.h"
+#include "tests/support/trace.h"
 #include "tests/win32/app_fixture.h"
 #include "tests/win32/byte_edit.h"
+#include "tests/win32/system_trace.h"
 
 namespace {
 
@@ -80,6 +82,44 @@ TEST_P(InsertTagsTest, WrapsTheSelection) {
   for (const Click& c : clicks) check_click(c);
 }
 
+// One click against the one table: each control looked up at each use, the messages with
+// their parameters, the strings made and released in order, the Windows command's own
+// steps, and the procedure's result.
+TEST_P(InsertTagsTest, TracesAClick) {
+  set_text(child(IDC_TEXT), "abcdef");
+  set_text(child(IDC_START_TAG), "[");
+  set_text(child(IDC_END_TAG), "]");
+  select_bytes(2, 4);
+  std::vector<std::string> expected = {
+      "SendMessageA(child 1001, BM_CLICK, 0, 0)",
+      "new(0) #1", "new(0) #2", "new(0) #3", "new(0) #4",
+      "GetDlgItem(main, 1002)", "SendMessageA(child 1002, WM_GETTEXTLENGTH, 0, 0)", "new(1) #5",
+      "SendMessageA(child 1002, WM_GETTEXT, 2, #5)", "new(1) #6", "free #5", "free #1",
+      "GetDlgItem(main, 1003)", "SendMessageA(child 1003, WM_GETTEXTLENGTH, 0, 0)", "new(1) #7",
+      "SendMessageA(child 1003, WM_GETTEXT, 2, #7)", "new(1) #8", "free #7", "free #2",
+      "GetDlgItem(main, 1000)", "SendMessageA(child 1000, EM_GETSEL, address, address)",
+      "GetDlgItem(main, 1000)", "SendMessageA(child 1000, WM_GETTEXTLENGTH, 0, 0)", "new(6) #9",
+      "SendMessageA(child 1000, WM_GETTEXT, 7, #9)", "new(6) #10", "free #9", "free #3",
+      // Whether the edit counts characters: its own length of the text.
+      "SendMessageA(child 1000, EM_GETLINECOUNT, 0, 0)",
+      "SendMessageA(child 1000, EM_LINEINDEX, 0, 0)",
+      "SendMessageA(child 1000, EM_LINELENGTH, 0, 0)"};
+  expected.insert(expected.end(), kWrapSelectionTrace.begin(), kWrapSelectionTrace.end());
+  expected.insert(expected.end(),
+                  {"free #4", "GetDlgItem(main, 1000)",
+                   "SendMessageA(child 1000, EM_GETLIMITTEXT, 0, 0)",
+                   "SendMessageA(child 1000, EM_REPLACESEL, 0, #21)",
+                   // The edit's notifications, EN_UPDATE and EN_CHANGE, come and do nothing.
+                   "main_wnd_proc(WM_COMMAND 1000 1024) -> 0",
+                   "main_wnd_proc(WM_COMMAND 1000 768) -> 0", "free #6", "free #8", "free #10",
+                   "free #21", "main_wnd_proc(WM_COMMAND 1001 0) -> 0"});
+  HWND button = child(IDC_INSERT);
+  start_system_trace();
+  SendMessageA(button, BM_CLICK, 0, 0);
+  expect_trace(expected, take_trace());
+  EXPECT_EQ("ab[cd]ef", window_text(child(IDC_TEXT)));
+}
+
 TEST_P(InsertTagsTest, TagsAreReadAtEveryClick) {
   check_click({"first click", "abc", "def", "ghi", "<1>", "</1>", false});
   // The second click works on the text that the first one left.
@@ -107,6 +147,13 @@ TEST_P(InsertTagsTest, NeverLosesTextAtTheLimit) {
   for (const Click& c : clicks) {
     SendMessageA(child(IDC_TEXT), EM_SETLIMITTEXT, WPARAM(limit), 0);
     check_click(c);
+    // The limit is raised to just the length of the new text, in the edit's units.
+    const std::string after = window_text(child(IDC_TEXT));
+    const LRESULT length = GetParam() == Edit::kBytes
+                               ? LRESULT(after.size())
+                               : MultiByteToWideChar(CP_ACP, 0, after.data(), int(after.size()), nullptr, 0);
+    EXPECT_EQ(std::max(limit, length), SendMessageA(child(IDC_TEXT), EM_GETLIMITTEXT, 0, 0))
+        << "the limit after " << c.name;
   }
 }
 

@@ -1,100 +1,52 @@
-// The main window: its six controls, the messages it handles and those it passes on, and
-// how it ends.
+// The program from start-up to its end, traced against the one table; the messages that
+// the main window handles and those it passes on.
 #include "tests/support/import_hook.h"
+#include "tests/support/trace.h"
 #include "tests/win32/app_fixture.h"
+#include "tests/win32/system_trace.h"
 
 namespace {
 
-struct ExpectedControl {
-  int id;
-  const char* class_name;
-  const char* text_utf8;
-  DWORD ex_style;
-  DWORD style;
-  RECT bounds;  // left, top, right, bottom in the main window's client area
-};
-
-const ExpectedControl kLayout[] = {
-    {IDC_TEXT, "Edit", "", 0x200, 0x50200004, {34, 21, 364, 227}},
-    {IDC_INSERT, "Button", "タグ挿入", 0, 0x50000000, {275, 244, 364, 313}},
-    {IDC_START_TAG, "Edit", "", 0x200, 0x50000000, {122, 245, 264, 271}},
-    {IDC_END_TAG, "Edit", "", 0x200, 0x50000000, {122, 287, 264, 313}},
-    {IDC_START_LABEL, "Static", "開始タグ", 0, 0x50000000, {34, 245, 116, 271}},
-    {IDC_END_LABEL, "Static", "終了タグ", 0, 0x50000000, {34, 287, 116, 313}},
-};
-
-// Bits that no control may carry: automatic scrolling, Return handling, a horizontal
-// scroll bar, tab stops and groups.
-constexpr DWORD kForbiddenStyles =
-    ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_TABSTOP | WS_GROUP;
-
-std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
-
-RECT client_bounds(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, g_main_hwnd, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-TEST_F(MainWindowTest, HasTheSixControlsInOrder) {
-  std::vector<int> order;
-  for (HWND c = GetWindow(g_main_hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    order.push_back(GetDlgCtrlID(c));
+// Start-up to the end, in a process of its own: the registry and the 32 string variables,
+// the font, the brush, the class records, the main window and its six controls, each with
+// the font; then WM_CLOSE, and the objects deleted, the quit, the loop's end and the exit.
+TEST(StartUpDeathTest, MakesEverythingInOrderAndEndsWithTheWindow) {
+  std::vector<std::string> expected = {"HeapAlloc(0, 1)"};
+  for (int i = 1; i <= 32; ++i) expected.push_back("new(0) #" + std::to_string(i));
+  const std::string record = sizeof(void*) == 4 ? "RegisterClassExA(48, 0xb, " : "RegisterClassExA(80, 0xb, ";
+  const std::string fields = ", 0, 0, module, icon 32512, cursor 32512, brush, 0, ";
+  const std::string main_window = "CreateWindowExA(0, NORMAL0, Morvane, 0x10cf0000, " +
+                                  std::to_string(CW_USEDEFAULT) + ", " +
+                                  std::to_string(CW_USEDEFAULT) + ", 408, 360, 0, 0, module, 0)";
+  expected.insert(expected.end(),
+                  {"CreateFontA(-19, 0, 0, 0, 400, 0, 0, 0, 0x80, 0x1, 0x2, 0x1, 0x1, FixedSys)",
+                   "CreateSolidBrush(button face)",
+                   record + "dlg_wnd_proc" + fields + "NORMALDLG, icon 32517)",
+                   record + "main_wnd_proc" + fields + "NORMAL0, icon 32517)", main_window});
+  const std::string controls[] = {
+      "0x200, EDIT, , 0x50200004, 34, 21, 330, 206",
+      "0, BUTTON, " + cp932("タグ挿入") + ", 0x50000000, 275, 244, 89, 69",
+      "0x200, EDIT, , 0x50000000, 122, 245, 142, 26",
+      "0x200, EDIT, , 0x50000000, 122, 287, 142, 26",
+      "0, STATIC, " + cp932("開始タグ") + ", 0x50000000, 34, 245, 82, 26",
+      "0, STATIC, " + cp932("終了タグ") + ", 0x50000000, 34, 287, 82, 26"};
+  for (int id = 1000; id <= 1005; ++id) {
+    const std::string n = std::to_string(id);
+    expected.insert(expected.end(),
+                    {"CreateWindowExA(" + controls[id - 1000] + ", main, " + n + ", module, 0)",
+                     "GetDlgItem(main, " + n + ")", "SendMessageA(child " + n + ", WM_SETFONT, font, 0)"});
   }
-  EXPECT_EQ((std::vector<int>{1000, 1001, 1002, 1003, 1004, 1005}), order);
-
-  for (const ExpectedControl& e : kLayout) {
-    SCOPED_TRACE(e.id);
-    HWND control = child(e.id);
-    ASSERT_NE(nullptr, control);
-    char class_name[32] = {};
-    GetClassNameA(control, class_name, sizeof class_name);
-    EXPECT_STRCASEEQ(e.class_name, class_name);
-    EXPECT_EQ(hex_bytes(cp932(e.text_utf8)), hex_bytes(window_text(control)));
-    DWORD style = DWORD(GetWindowLongA(control, GWL_STYLE));
-    DWORD ex_style = DWORD(GetWindowLongA(control, GWL_EXSTYLE));
-    EXPECT_EQ(e.style, style & e.style) << std::hex << "style " << style;
-    EXPECT_EQ(0u, style & kForbiddenStyles & ~e.style) << std::hex << "style " << style;
-    EXPECT_EQ(e.ex_style, ex_style & e.ex_style) << std::hex << "extended style " << ex_style;
-    EXPECT_EQ(rect_text(e.bounds), rect_text(client_bounds(control)));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(g_font), SendMessageA(control, WM_GETFONT, 0, 0));
-  }
-}
-
-TEST_F(MainWindowTest, StartUpLeavesJustTheStringVariables) {
-  std::vector<RtString> live = live_strings();
-  ASSERT_EQ(size_t(kStringVariableCount), live.size());
-  EXPECT_EQ(string_variables(), live);
-  for (RtString s : live) EXPECT_EQ(0, str_length(s));
-}
-
-TEST_F(MainWindowTest, OuterWindowAndClasses) {
-  RECT r;
-  GetWindowRect(g_main_hwnd, &r);
-  EXPECT_EQ(408, r.right - r.left);
-  EXPECT_EQ(360, r.bottom - r.top);
-  EXPECT_EQ("Morvane", window_text(g_main_hwnd));
-  const DWORD shown_frame = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  EXPECT_EQ(shown_frame, DWORD(GetWindowLongA(g_main_hwnd, GWL_STYLE)) & shown_frame);
-
-  WNDCLASSEXA dialog = {}, main = {};
-  dialog.cbSize = main.cbSize = sizeof(WNDCLASSEXA);
-  ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "NORMALDLG", &dialog));
-  ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "NORMAL0", &main));
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(dlg_wnd_proc), dialog.lpfnWndProc);
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(main_wnd_proc), main.lpfnWndProc);
-  for (const WNDCLASSEXA* c : {&dialog, &main}) {
-    EXPECT_EQ(UINT(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS), c->style);
-    EXPECT_EQ(g_created_brush, c->hbrBackground) << "the brush survives its trip through a double";
-    EXPECT_EQ(face_brush(), c->hbrBackground);
-  }
-  EXPECT_EQ(dialog.hIcon, main.hIcon);
-  EXPECT_EQ(dialog.hCursor, main.hCursor);
-  EXPECT_EQ(dialog.hIconSm, main.hIconSm);
+  expected.insert(expected.end(),
+                  {"main_wnd_proc(WM_CREATE) -> 0", "DestroyWindow(main)", "DeleteObject(font)",
+                   "DeleteObject(brush)", "PostQuitMessage(0)", "main_wnd_proc(WM_DESTROY) -> 0",
+                   "main_wnd_proc(WM_CLOSE) -> 0", "GetMessageA -> 0", "ExitProcess(0)"});
+  EXPECT_EXIT(
+      {
+        close_and_compare_at_exit(expected);
+        start_system_trace();
+        app_main();
+      },
+      ::testing::ExitedWithCode(0), "the trace is as expected");
 }
 
 TEST_F(MainWindowTest, PassesOtherMessagesToTheDefaultProcedure) {
@@ -111,10 +63,15 @@ TEST_F(MainWindowTest, PassesOtherMessagesToTheDefaultProcedure) {
   EXPECT_EQ(DefWindowProcA(g_main_hwnd, WM_NCHITTEST, 0, caption),
             SendMessageA(g_main_hwnd, WM_NCHITTEST, 0, caption));
 
-  RECT before = client_bounds(child(IDC_INSERT));
+  auto button_place = [] {
+    RECT b;
+    GetWindowRect(child(IDC_INSERT), &b);
+    MapWindowPoints(nullptr, g_main_hwnd, reinterpret_cast<POINT*>(&b), 2);
+    return std::to_string(b.left) + "," + std::to_string(b.top);
+  };
+  const std::string before = button_place();
   SetWindowPos(g_main_hwnd, nullptr, 0, 0, 700, 600, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(rect_text(before), rect_text(client_bounds(child(IDC_INSERT))))
-      << "controls keep their places when the window is resized";
+  EXPECT_EQ(before, button_place()) << "controls keep their places when the window is resized";
 }
 
 TEST_F(MainWindowTest, ActsOnlyOnAClickOfTheInsertButton) {
@@ -140,23 +97,6 @@ TEST_F(MainWindowTest, ActsOnlyOnAClickOfTheInsertButton) {
   EXPECT_EQ(0, SendMessageA(g_main_hwnd, WM_COMMAND, MAKEWPARAM(IDC_INSERT, BN_CLICKED),
                             reinterpret_cast<LPARAM>(child(IDC_INSERT))));
   EXPECT_EQ("a[bc]def", window_text(child(IDC_TEXT)));
-}
-
-TEST_F(MainWindowTest, CloseDestroysTheWindowAndEndsTheLoop) {
-  HFONT font = g_font;
-  HBRUSH brush = face_brush();
-  EXPECT_EQ(0, SendMessageA(g_main_hwnd, WM_CLOSE, 0, 0));
-  EXPECT_FALSE(IsWindow(g_main_hwnd));
-  const std::vector<SystemCall> expected = {
-      {"DeleteObject", reinterpret_cast<uintptr_t>(font)},
-      {"DeleteObject", reinterpret_cast<uintptr_t>(brush)},
-      {"PostQuitMessage", 0},
-  };
-  EXPECT_EQ(expected, g_system_calls);
-  EXPECT_EQ(g_created_brush, brush);
-  EXPECT_EQ(0u, GetObjectType(font)) << "the font is gone";
-  EXPECT_EQ(0u, GetObjectType(brush)) << "the brush is gone";
-  EXPECT_EQ(0, run_message_loop()) << "the quit message ends the loop";
 }
 
 BOOL WINAPI failing_get_message(LPMSG, HWND, UINT, UINT) { return -1; }
