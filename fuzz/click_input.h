@@ -1,7 +1,8 @@
 // One click of the Insert-tag command read from a fuzz input: the lengths of the two tags,
 // the selection's anchor and cursor, then the characters of the start tag, the end tag
 // and the text, drawn with extra weight on the characters that code page 932 gives back
-// as others, cannot hold at all, or holds twice, and on line breaks. The fuzz target and
+// as others, cannot hold at all, or holds twice, on characters beyond 16 bits and lone
+// surrogates, and on line breaks. The fuzz target and
 // the comparison of the front-ends read the corpus with it.
 #pragma once
 
@@ -14,11 +15,13 @@
 struct UnicodeClick {
   std::u32string text, start_tag, end_tag;
   int anchor, cursor;  // character offsets, from one before the text to one past its end
+  // The numbers that they are drawn from, for a front-end that counts other units.
+  uint16_t anchor_code = 0, cursor_code = 0;
 };
 
-// Characters that code page 932 gives back as others (〜 ¥ − ‖ — ¢ £ ¬ ‾ ¦ and their
-// partners), holds twice, or lacks; its placeholder 〓; the character of an embedded
-// object; NUL.
+// Characters that the Windows program's code page 932 gives back as others (〜 ¥ − ‖ — ¢
+// £ ¬ ‾ ¦ and their partners), holds twice, or lacks; 〓; the character of an embedded
+// object, which a GTK text buffer counts as one; NUL.
 inline constexpr char32_t kTricky[] = {
     0x301c, 0xff5e, 0x00a5, 0x005c, 0xff3c, 0x2212, 0xff0d, 0x2016, 0x2225,  0x2014,
     0x2015, 0x00a2, 0xffe0, 0x00a3, 0xffe1, 0x00ac, 0xffe2, 0x203e, 0x007e,  0x00a6,
@@ -63,5 +66,7 @@ inline UnicodeClick take_click(FuzzInput& in) {
   const int length = static_cast<int>(click.text.size());
   click.anchor = anchor_code % (length + 3) - 1;
   click.cursor = cursor_code % (length + 3) - 1;
+  click.anchor_code = anchor_code;
+  click.cursor_code = cursor_code;
   return click;
 }

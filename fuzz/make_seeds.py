@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets into fuzz/corpus/: a few small inputs that
 reach the interesting paths at once. The operation codes follow the Op enumeration of
-strings_fuzz.cpp; a numeric input is x and y as doubles and n as a 32-bit integer; an
-wrap_unicode input is the two tags' lengths, the selection's anchor and cursor, then the
+strings_fuzz.cpp; a numeric input is x and y as doubles and n as a 32-bit integer; and
+a unicode_clicks input is the two tags' lengths, the selection's anchor and cursor, then the
 characters, each as kind 7 (any code point) with its value."""
 import os
 import struct
@@ -72,19 +72,19 @@ def click(text, anchor, cursor, start_tag="<", end_tag=">"):
             b"".join(u8(7) + struct.pack("<HB", ord(c) & 0xFFFF, ord(c) >> 16) for c in chars))
 
 
-def wrap_unicode_seeds():
+def unicode_clicks_seeds():
     return {
         "japanese": click("日本語のテキストです。", 3, 8, "「", "」"),
         "reversed_crlf": click("one\r\ntwo\r\nthree", 12, 2, "<p>", "</p>"),
         "one_way_outside": click("¥‖〜−選択—¢£¬\u203e😀", 11, 4),
         "one_way_inside": click("a〜b", 0, 3),
-        "refused_tag": click("abc", 1, 2, "<¥>", "\u2016"),
+        "tricky_tags": click("abc", 1, 2, "<¥>", "\u2016"),
         "caret_past_end": click("表ソ能\\", 5, 5, "[b]", "[/b]"),
     }
 
 
 for target, seeds in (("strings", strings_seeds()), ("numeric", numeric_seeds()),
-                      ("wrap_unicode", wrap_unicode_seeds())):
+                      ("unicode_clicks", unicode_clicks_seeds())):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
     for name, data in seeds.items():

@@ -36,7 +36,7 @@ mingw_options=("--extra-arg=--sysroot=/usr/$mingw" "--extra-arg=-isystem$cxx"
 
 check "clang-tidy over $(wc -l <<<"$native") native sources" tidy build/native <<<"$native"
 # The makers that the builds run on the build machine, compiled outside CMake's targets.
-makers=(app/core/make_cp932_table.cpp app/web/make_page.cpp)
+makers=(app/web/make_page.cpp)
 check "clang-tidy over the ${#makers[@]} makers of generated files" \
   clang-tidy --quiet "${makers[@]}" -- -std=c++17 -I. 2>/dev/null
 check "clang-tidy over $(wc -l <<<"$windows") Windows sources, with the MinGW headers" \

@@ -29,7 +29,7 @@ run() {
   pids+=($!)
 }
 
-targets=(strings numeric wrap_unicode)
+targets=(strings numeric unicode_clicks)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' INT TERM
 # A numeric input is one 20-byte record; a kilobyte of string operations reaches every
@@ -37,7 +37,7 @@ trap 'kill "${pids[@]}" 2>/dev/null || true' INT TERM
 # of a click is a text of some 150 characters with both tags.
 run strings -max_len=1024
 run numeric -max_len=20
-run wrap_unicode -max_len=512
+run unicode_clicks -max_len=512
 
 failed=0
 for i in "${!targets[@]}"; do

@@ -11,9 +11,6 @@ constexpr int IDC_START_TAG = 1002;
 constexpr int IDC_END_TAG = 1003;
 constexpr int IDC_START_LABEL = 1004;
 constexpr int IDC_END_LABEL = 1005;
-// The line under the controls where the front-ends that can refuse a click (GTK, the web
-// page) say why it changed nothing. The Windows program has none.
-constexpr int IDC_MESSAGE_LINE = 1006;
 
 struct ControlPlace {
   int id;
@@ -44,16 +41,12 @@ constexpr bool follows_layout(const Column (&columns)[N]) {
   return N == kControlCount;
 }
 
-// Below the button and the end-tag row, as wide as the text edit.
-inline constexpr ControlPlace kMessageLine = {IDC_MESSAGE_LINE, "", 34, 321, 330, 34};
-
-// Returns the place of the control with this id, of the six or the message line; null
-// for any other id.
+// Returns the place of the control with this id; null for any other id.
 constexpr const ControlPlace* place_of(int id) {
   for (const ControlPlace& c : kControls) {
     if (c.id == id) return &c;
   }
-  return id == kMessageLine.id ? &kMessageLine : nullptr;
+  return nullptr;
 }
 
 inline constexpr char kWindowCaption[] = "Morvane";
@@ -70,10 +63,5 @@ constexpr int kGrowingControl = IDC_TEXT;
 inline constexpr int kTabOrder[] = {IDC_TEXT, IDC_START_TAG, IDC_END_TAG, IDC_INSERT};
 
 // The name that assistive technologies give the text edit, テキスト. The button is named
-// by its caption and each tag field by its label.
+// by its caption and each tag field by its label (IDC_START_LABEL, IDC_END_LABEL).
 inline constexpr char kTextName[] = "\x83\x65\x83\x4c\x83\x58\x83\x67";
-struct FieldLabel {
-  int field, label;
-};
-inline constexpr FieldLabel kFieldLabels[] = {{IDC_START_TAG, IDC_START_LABEL},
-                                              {IDC_END_TAG, IDC_END_LABEL}};

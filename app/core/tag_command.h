@@ -1,5 +1,5 @@
-// The seam between the core and a front-end: the Insert-tag command, written once for
-// every front-end, and what a front-end gives it. The command makes its four working
+// The seam between the core and every front-end: the Insert-tag command, written once,
+// and what a front-end gives it. The command makes its four working
 // strings, reads the start tag, the end tag, the selection and the text through the
 // front-end's TagControls, wraps the selection (wrap_selection.h), hands the replacement
 // back and releases the strings in the order made.
@@ -22,8 +22,8 @@ class TagControls {
   // The text edit as a window of the string runtime, for str_window_text.
   virtual RtWindow text_edit() = 0;
   // Turns the selection that get_selection wrote into byte positions of text, which
-  // str_window_text has just read from the text edit. An edit that counts bytes, as
-  // every edit but Wine's does, leaves them as they are.
+  // str_window_text has just read from the text edit. An edit that counts bytes leaves
+  // them as they are; one that counts characters (Wine's, GTK's) turns them.
   virtual void to_byte_positions(RtString text, int32_t* start, int32_t* end);
   // Replaces the text edit's selection with replacement.
   virtual void replace_selection(RtString replacement) = 0;

@@ -2,20 +2,23 @@
 
 #include <cstdlib>
 
+#include "app/core/string_variables.h"
 #include "app/gtk/app_identity.h"
-#include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
 #include "app/gtk/stop_dialog.h"
 #include "app/gtk/style.h"
 
 namespace {
 
-void on_startup(GApplication*, gpointer) { name_windows(); }
+void on_startup(GApplication*, gpointer) {
+  name_windows();
+  add_style(gdk_display_get_default());
+}
 
-void on_activate(GApplication* application, gpointer) {
-  if (g_main_window) return gtk_window_present(GTK_WINDOW(g_main_window));
-  create_style();
-  create_main_window(GTK_APPLICATION(application));
+void on_activate(GtkApplication* application, gpointer) {
+  GtkWindow* window = gtk_application_get_active_window(application);
+  if (!window) window = GTK_WINDOW(morvane_window_new(application));
+  gtk_window_present(window);
 }
 
 }  // namespace

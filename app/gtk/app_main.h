@@ -10,7 +10,7 @@
 [[noreturn]] void app_main();
 
 // Returns a new application with Morvane's id. At its start-up it names the windows for
-// the desktop; at its first activation it makes the style and the main window, and at
-// any later one (a second start, handed over by the session bus) it shows the window
-// again. The caller owns it.
+// the desktop and gives the display the controls' style; at its first activation it makes
+// the main window, and at any later one (a second start, handed over by the session bus)
+// it shows the window again. The caller owns it.
 GtkApplication* create_application();

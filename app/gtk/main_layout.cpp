@@ -5,13 +5,12 @@
 
 namespace {
 
-constexpr int kPlaces = kControlCount + 1;  // and the message line
 constexpr int kTabStops = static_cast<int>(std::size(kTabOrder));
 
 struct MainLayout {
   GtkWidget parent;
-  GtkWidget* children[kPlaces];
-  const ControlPlace* places[kPlaces];
+  GtkWidget* children[kControlCount];
+  const ControlPlace* places[kControlCount];
   int count;
   GtkWidget* tab_order[kTabStops];  // the children of kTabOrder, in its order
 };

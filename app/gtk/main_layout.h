@@ -13,6 +13,6 @@
 // Returns a new, floating container for the controls of the main window.
 GtkWidget* main_layout_new();
 
-// Puts child, which stands for the control of place, into layout: the six controls and the
-// message line, each once. The layout keeps the place, which must outlive it.
+// Puts child, which stands for the control of place, into layout: each of the six
+// controls once, in the layout's order. The layout keeps the place, which must outlive it.
 void main_layout_put(GtkWidget* layout, GtkWidget* child, const ControlPlace& place);

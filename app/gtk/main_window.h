@@ -1,16 +1,14 @@
-// The main window: its making, its controls and its message line.
+// The main window: a GtkApplicationWindow that makes and owns the six controls of the
+// layout and runs the Insert-tag command when its button is clicked.
 #pragma once
 
 #include <gtk/gtk.h>
 
-// Creates and presents the main window of application with its six controls and the
-// message line below them, at the layout's places, and records it and them in the globals.
-void create_main_window(GtkApplication* application);
+G_BEGIN_DECLS
+#define MORVANE_TYPE_WINDOW (morvane_window_get_type())
+G_DECLARE_FINAL_TYPE(MorvaneWindow, morvane_window, MORVANE, WINDOW, GtkApplicationWindow)
+G_END_DECLS
 
-// Returns the main window's control with this id, of the six or the message line (for
-// IDC_TEXT the text view itself, not its scrolled frame); null for any other id and when
-// there is no main window.
-GtkWidget* control(int id);
-
-// Shows text (UTF-8) on the message line; the empty text clears it.
-void set_message_line(const char* text);
+// Returns a new main window of application, captioned and sized as the layout says, with
+// its controls at their places; not yet shown. The application holds it.
+GtkWidget* morvane_window_new(GtkApplication* application);

@@ -8,7 +8,7 @@ namespace {
 constexpr char kUsage[] =
     "Usage: morvane [--version | --help]\n"
     "Opens the Morvane window: select part of the text and press タグ挿入 to wrap it in the\n"
-    "start tag and the end tag. The text is held as code page 932 (Shift-JIS).\n"
+    "start tag and the end tag. The text may hold any character.\n"
     "\n"
     "  --version  print the version and exit\n"
     "  --help     print this help and exit\n";

@@ -1,24 +1,39 @@
 #include "app/gtk/stop_dialog.h"
 
 #include <cstring>
+#include <string>
 
 #include "app/core/stop_notice.h"
-#include "app/gtk/globals.h"
+#include "app/gtk/main_window.h"
 #include "app/gtk/utf8.h"
 
 namespace {
 
+// Set when the dialog of the stop under way goes.
 bool g_dismissed;
 
 void on_ok_clicked(GtkButton*, gpointer dialog) { gtk_window_destroy(GTK_WINDOW(dialog)); }
 
 void on_dialog_destroy(GtkWidget*, gpointer) { g_dismissed = true; }
 
+// The program's main window among the toplevels; null when there is none, as before the
+// display is opened.
+GtkWindow* find_main_window() {
+  if (!gdk_display_get_default()) return nullptr;
+  GListModel* windows = gtk_window_get_toplevels();
+  for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
+    GtkWindow* window = GTK_WINDOW(g_list_model_get_item(windows, i));
+    g_object_unref(window);
+    if (MORVANE_IS_WINDOW(window)) return window;
+  }
+  return nullptr;
+}
+
 // The dialog goes with its parent, so closing the main window dismisses it too.
-GtkWidget* make_dialog(const char* text) {
+GtkWidget* make_dialog(GtkWindow* parent, const char* text) {
   GtkWidget* dialog = gtk_window_new();
   gtk_window_set_title(GTK_WINDOW(dialog), kStopNoticeCaption);
-  gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(g_main_window));
+  gtk_window_set_transient_for(GTK_WINDOW(dialog), parent);
   gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
   gtk_window_set_destroy_with_parent(GTK_WINDOW(dialog), TRUE);
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 12);
@@ -41,20 +56,20 @@ GtkWidget* make_dialog(const char* text) {
 
 }  // namespace
 
-// The text is formed in static storage: the stop may come because the heap has run out.
-// Should its conversion fail, the English line, plain ASCII, is shown alone.
+// The notice is formed in static storage: the stop may come because the runtime's heap
+// has run out. Should its conversion fail, the English line, plain ASCII, is shown alone.
 void show_stop_dialog(const char* message) {
   static char text[kStopNoticeSize];
-  static char utf8[kStopNoticeSize * 3];
-  if (!g_main_window) return;
+  GtkWindow* main_window = find_main_window();
+  if (!main_window) return;
   stop_notice_text(message, text, sizeof text);
+  const std::string utf8 = utf8_of_cp932(text);
   const char* english = std::strchr(text, '\n');
-  bool converted = utf8_from_cp932(text, std::strlen(text), utf8, sizeof utf8) >= 0;
   // The runtime's messages are ASCII, so the notice always converts.
-  const char* shown = converted ? utf8 : english ? english + 1 : message;  // GCOVR_EXCL_BR_LINE
+  const char* shown = !utf8.empty() ? utf8.c_str() : english ? english + 1 : message;  // GCOVR_EXCL_BR_LINE
 
-  gtk_widget_set_sensitive(g_main_window, FALSE);
+  gtk_widget_set_sensitive(GTK_WIDGET(main_window), FALSE);
   g_dismissed = false;
-  gtk_window_present(GTK_WINDOW(make_dialog(shown)));
+  gtk_window_present(GTK_WINDOW(make_dialog(main_window, shown)));
   while (!g_dismissed) g_main_context_iteration(nullptr, TRUE);
 }

@@ -1,6 +1,6 @@
 // Between the page and the module: hands texts to the module's Insert-tag command as UTF-16
-// in its memory and reads the outcome back. The page loads it as a script (window.Morvane);
-// the tests load it in node (require).
+// in its memory and reads the replacement back. The page loads it as a script
+// (window.Morvane); the tests load it in node (require).
 (function (exports) {
   "use strict";
 
@@ -27,39 +27,39 @@
   }
 
   // Starts the module's runtime once it is loaded. onStop(notice) is called with the two
-  // lines of the stop notice when the runtime cannot go on.
+  // lines of the stop notice, decoded from the module's code page 932, when the runtime
+  // cannot go on.
   function start(module, onStop) {
-    module.onStopNotice = (address, length) => onStop(get(module, address, length));
+    module.onStopNotice = (address, length) =>
+      onStop(new TextDecoder("shift_jis").decode(module.HEAPU8.slice(address, address + length)));
     module._morvane_start();
   }
 
   // Runs one click on the text, its selection between the UTF-16 offsets anchor and cursor
   // (either way round; an offset outside the text counts as its nearer end), and the two
-  // tags. The module gets the text cut at the selection, so a surrogate pair that an end
-  // splits stays two units. Returns {refused: false, first, end, replacement}: put
-  // replacement in place of the units first to end; or {refused: true, message}: change
-  // nothing and show message. Returns null once the runtime has stopped.
-  function wrapSelection(module, text, anchor, cursor, startTag, endTag) {
+  // tags. Returns {first, end, replacement}: put replacement in place of the units first
+  // to end. Returns null once the runtime has stopped.
+  function insertTags(module, text, anchor, cursor, startTag, endTag) {
     if (stopped) return null;
     const within = (offset) => Math.max(0, Math.min(offset, text.length));
     const first = within(Math.min(anchor, cursor)), end = within(Math.max(anchor, cursor));
-    const texts = [text.slice(0, first), text.slice(first, end), text.slice(end), startTag, endTag];
-    const addresses = texts.map((part) => put(module, part));
+    const texts = [text, startTag, endTag];
+    const [textAddress, startAddress, endAddress] = texts.map((part) => put(module, part));
     try {
-      const refused = module._morvane_wrap_selection(
-          ...texts.flatMap((part, i) => [addresses[i], part.length]));
-      const outcome = get(module, module._morvane_outcome_text(), module._morvane_outcome_length());
-      if (refused) return {refused: true, message: outcome};
-      return {refused: false, first, end, replacement: outcome};
+      module._morvane_insert_tags(textAddress, text.length, first, end, startAddress,
+                                  startTag.length, endAddress, endTag.length);
+      const replacement = get(module, module._morvane_replacement_text(),
+                              module._morvane_replacement_length());
+      return {first, end, replacement};
     } catch (stop) {
       stopped = true;
       if (stop && stop.name === "ExitStatus") return null;
       throw stop;
     } finally {
-      if (!stopped) addresses.forEach((address) => module._free(address));
+      if (!stopped) [textAddress, startAddress, endAddress].forEach((a) => module._free(a));
     }
   }
 
   exports.start = start;
-  exports.wrapSelection = wrapSelection;
+  exports.insertTags = insertTags;
 })(typeof module === "object" && module.exports ? module.exports : (window.Morvane = {}));

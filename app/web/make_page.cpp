@@ -82,7 +82,7 @@ std::string layout() {
       << "    }\n"
       << "    .window > * { position: absolute; box-sizing: border-box; margin: 0; min-height: 0; }\n";
   for (int i = 0; i < kControlCount; ++i) css << place(kWebControls[i].element, kControls[i]);
-  css << place("message", kMessageLine) << "  }";
+  css << "  }";
   return css.str();
 }
 

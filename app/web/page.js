@@ -9,7 +9,6 @@
   const startTag = document.getElementById("start-tag");
   const endTag = document.getElementById("end-tag");
   const button = document.getElementById("insert");
-  const message = document.getElementById("message");
   const stopDialog = document.getElementById("stop");
   let module = null;
 
@@ -21,21 +20,16 @@
     stopDialog.showModal();
   }
 
-  // Replaces exactly the selected units, leaves the caret after the insertion and nothing
-  // else changed; a refused click changes nothing and says why.
+  // Replaces exactly the selected units and leaves the caret after the insertion; nothing
+  // else changes.
   function onInsertClicked() {
     if (!module) return;
-    const outcome = Morvane.wrapSelection(module, text.value, text.selectionStart,
+    const outcome = Morvane.insertTags(module, text.value, text.selectionStart,
                                        text.selectionEnd, startTag.value, endTag.value);
     if (!outcome) {
       button.disabled = true;
       return;
     }
-    if (outcome.refused) {
-      message.textContent = outcome.message;
-      return;
-    }
-    message.textContent = "";
     text.setRangeText(outcome.replacement, outcome.first, outcome.end, "end");
   }
 

@@ -29,6 +29,10 @@ struct RtTextWindow {
   int32_t reported_length;
 };
 using RtWindow = const RtTextWindow*;
+
+// A text of size bytes as a window that reports all of it; stops the process (plat_fatal)
+// where size passes the 32-bit range of a string's length.
+RtTextWindow plat_text_window(const char* text, size_t size);
 #endif
 
 // Exit code of the orderly stop when the runtime cannot go on (see plat_fatal).

@@ -141,6 +141,11 @@ int32_t plat_compare(const char* left, int32_t left_length, const char* right,
   }                                      // GCOVR_EXCL_STOP
 }
 
+RtTextWindow plat_text_window(const char* text, size_t size) {
+  if (size > INT32_MAX) plat_fatal("Morvane: a text is longer than 2147483647 bytes");
+  return {text, size, static_cast<int32_t>(size)};
+}
+
 int32_t plat_window_text_length(RtWindow window) { return window->reported_length; }
 
 void plat_window_text(RtWindow window, char* buffer, int32_t size) {

@@ -5,13 +5,12 @@
 
 namespace {
 
-TEST(Layout, PlaceOfFindsTheSixControlsAndTheMessageLineOnly) {
+TEST(Layout, PlaceOfFindsTheSixControlsOnly) {
   for (int id = IDC_TEXT; id <= IDC_END_LABEL; ++id) {
     ASSERT_NE(nullptr, place_of(id)) << id;
     EXPECT_EQ(id, place_of(id)->id);
   }
-  EXPECT_EQ(&kMessageLine, place_of(IDC_MESSAGE_LINE));
-  for (int id : {0, 999, 1007, -1}) EXPECT_EQ(nullptr, place_of(id)) << id;
+  for (int id : {0, 999, 1006, -1}) EXPECT_EQ(nullptr, place_of(id)) << id;
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 // click_outcomes CASES CORPUS...: the GTK program's side of the comparison of the two
 // Unicode front-ends. Writes the clicks to compare into CASES, one a line, and prints the
-// outcome of each as the GTK program's command computes it between its widgets (UTF-8 in,
-// UTF-8 out); click_outcomes.js prints the web page's for the same file. The clicks: every
-// character of the Basic Multilingual Plane selected, before the selection, and as the
-// start tag; and every input of the fuzz corpora given. A GTK text holds no NUL and no
-// surrogate, so the clicks with one are left out (their number goes to standard error).
+// text after each as the GTK program's command leaves it in a text buffer;
+// click_outcomes.js prints the web page's for the same file. The clicks: every character
+// of the Basic Multilingual Plane selected, before the selection, and as the start tag;
+// and every input of the fuzz corpora given. A GTK text holds no NUL and no surrogate, so
+// the clicks with one are left out (their number goes to standard error).
 //
 // A line of CASES: anchor cursor text start_tag end_tag, each text as hexadecimal code
-// points joined by '.', '-' for the empty text. A line of the outcome: "wrap" and the whole
-// text after the click, or "refuse" and the message line, both written as in CASES.
-#include <glib.h>
+// points joined by '.', '-' for the empty text. A line of the outcome: the whole text after
+// the click, written so.
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,9 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/refusal_message.h"
-#include "app/gtk/text_command.h"
-#include "app/gtk/utf8.h"
+#include "app/gtk/insert_tags.h"
 #include "fuzz/click_input.h"
 #include "runtime/strings/strings.h"
 
@@ -45,23 +43,32 @@ bool gtk_can_hold(const std::u32string& text) {
   return true;
 }
 
-// The click's text cut at its selection, which the GTK program's buffer gives in order
-// and within the text.
-std::string outcome(const UnicodeClick& click) {
+std::string utf8(const std::u32string& text) {
+  gchar* bytes = g_ucs4_to_utf8(reinterpret_cast<const gunichar*>(text.data()),
+                                static_cast<glong>(text.size()), nullptr, nullptr, nullptr);
+  std::string out = bytes;
+  g_free(bytes);
+  return out;
+}
+
+// The click on buffer, its selection's ends within the text as the buffer keeps them;
+// returns the whole text afterwards.
+std::string outcome(GtkTextBuffer* buffer, const UnicodeClick& click) {
+  const std::string text = utf8(click.text);
+  gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));
   const int length = static_cast<int>(click.text.size());
-  const size_t first = std::clamp(std::min(click.anchor, click.cursor), 0, length);
-  const size_t end = std::clamp(std::max(click.anchor, click.cursor), 0, length);
-  const std::string before = utf8_of_unicode(click.text.substr(0, first));
-  const std::string after = utf8_of_unicode(click.text.substr(end));
-  const TagOutcome edit = wrap_utf8_selection(
-      before.c_str(), utf8_of_unicode(click.text.substr(first, end - first)).c_str(),
-      after.c_str(), utf8_of_unicode(click.start_tag).c_str(),
-      utf8_of_unicode(click.end_tag).c_str());
-  if (edit.refused) {
-    return "refuse " + codes(unicode_of_utf8(
-                           utf8_of_unicode(refusal_message(edit.refused, edit.place)).c_str()));
-  }
-  return "wrap " + codes(unicode_of_utf8((before + utf8_of_unicode(edit.replacement) + after).c_str()));
+  GtkTextIter anchor, cursor, begin, end;
+  gtk_text_buffer_get_iter_at_offset(buffer, &anchor, std::clamp(click.anchor, 0, length));
+  gtk_text_buffer_get_iter_at_offset(buffer, &cursor, std::clamp(click.cursor, 0, length));
+  gtk_text_buffer_select_range(buffer, &cursor, &anchor);
+  insert_tags(buffer, utf8(click.start_tag).c_str(), utf8(click.end_tag).c_str());
+  gtk_text_buffer_get_bounds(buffer, &begin, &end);
+  gchar* after = gtk_text_buffer_get_text(buffer, &begin, &end, TRUE);
+  gunichar* characters = g_utf8_to_ucs4_fast(after, -1, nullptr);
+  const std::string written = codes(reinterpret_cast<const char32_t*>(characters));
+  g_free(characters);
+  g_free(after);
+  return written;
 }
 
 }  // namespace
@@ -96,11 +103,13 @@ int main(int argc, char** argv) {
     }
   }
   std::ofstream cases(argv[1]);
+  GtkTextBuffer* buffer = gtk_text_buffer_new(nullptr);
   for (const UnicodeClick& click : clicks) {
     cases << click.anchor << ' ' << click.cursor << ' ' << codes(click.text) << ' '
           << codes(click.start_tag) << ' ' << codes(click.end_tag) << '\n';
-    std::puts(outcome(click).c_str());
+    std::puts(outcome(buffer, click).c_str());
   }
+  g_object_unref(buffer);
   std::fprintf(stderr,
                "click_outcomes: %zu clicks, %zu of the corpora left out (NUL or surrogate)\n",
                clicks.size(), left_out);

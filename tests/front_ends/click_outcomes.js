@@ -1,6 +1,6 @@
 // node click_outcomes.js MODULE BRIDGE CASES: the web page's side of the comparison of the
-// two Unicode front-ends. Prints the outcome of each click of CASES (click_outcomes.cpp
-// writes them, and the GTK program's outcomes, in the same form) as the page computes it:
+// two Unicode front-ends. Prints the text after each click of CASES (click_outcomes.cpp
+// writes them, and the GTK program's outcomes, in the same form) as the page leaves it:
 // its texts handed to the module through bridge.js as UTF-16, the replacement put in place
 // of the selected units.
 "use strict";
@@ -34,11 +34,9 @@ require(moduleFile)({quit: (status, stop) => { throw stop; }}).then(async (modul
   for await (const line of lines) {
     const [anchor, cursor, text, startTag, endTag] = line.split(" ");
     const value = textOf(text);
-    const edit = bridge.wrapSelection(module, value, unitOffset(value, +anchor),
+    const edit = bridge.insertTags(module, value, unitOffset(value, +anchor),
                                    unitOffset(value, +cursor), textOf(startTag), textOf(endTag));
-    out.push(edit.refused ? "refuse " + codesOf(edit.message)
-                          : "wrap " + codesOf(value.slice(0, edit.first) + edit.replacement +
-                                              value.slice(edit.end)));
+    out.push(codesOf(value.slice(0, edit.first) + edit.replacement + value.slice(edit.end)));
   }
   process.stdout.write(out.join("\n") + "\n");
 });

@@ -71,6 +71,6 @@ void MainWindowTest::SetUp() {
 }
 
 void MainWindowTest::TearDown() {
-  if (g_main_window) gtk_window_destroy(GTK_WINDOW(g_main_window));
+  if (main_window()) gtk_window_destroy(main_window());
   EXPECT_EQ(string_variables(), live_strings()) << "the registry holds just the 32 variables";
 }

@@ -11,10 +11,10 @@
 
 #include "app/core/layout.h"
 #include "app/gtk/app_identity.h"
+#include "app/core/string_variables.h"
 #include "app/gtk/app_main.h"
-#include "app/gtk/globals.h"
 #include "app/gtk/main_window.h"
-#include "app/gtk/style.h"
+#include "tests/gtk/controls.h"
 #include "tests/support/runtime_support.h"
 
 // The program's application, registered once per process; each activation makes a main

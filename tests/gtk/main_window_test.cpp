@@ -28,7 +28,7 @@ std::string bounds_text(int x, int y, int width, int height) {
 // The bounds of what holds the control in the window's content (for the text view, its
 // scrolled frame).
 std::string placed_bounds(GtkWidget* control) {
-  GtkWidget* content = gtk_window_get_child(GTK_WINDOW(g_main_window));
+  GtkWidget* content = gtk_window_get_child(main_window());
   while (gtk_widget_get_parent(control) != content) control = gtk_widget_get_parent(control);
   graphene_rect_t r;
   if (!gtk_widget_compute_bounds(control, content, &r)) return "not laid out";
@@ -48,14 +48,14 @@ std::string font_of(GtkWidget* widget) {
 // with it, keeping its size. The window's outer height holds the title bar where GTK draws
 // it (Wayland), so the room is read off the content.
 TEST_F(MainWindowTest, PlacesTheControlsAndGivesTheTextTheRoom) {
-  EXPECT_STREQ("Morvane", gtk_window_get_title(GTK_WINDOW(g_main_window)));
-  GtkWidget* content = gtk_window_get_child(GTK_WINDOW(g_main_window));
+  EXPECT_STREQ("Morvane", gtk_window_get_title(main_window()));
+  GtkWidget* content = gtk_window_get_child(main_window());
   const struct {
     int width, height;
   } asked[] = {{408, 360}, {200, 100}, {1000, 700}, {640, 360}};
   for (const auto& size : asked) {
     SCOPED_TRACE(::testing::Message() << "window asked to be " << size.width << "x" << size.height);
-    gtk_window_set_default_size(GTK_WINDOW(g_main_window), size.width, size.height);
+    gtk_window_set_default_size(main_window(), size.width, size.height);
     const int width = std::max(size.width, 408);
     ASSERT_TRUE(wait_until([&] {
       return gtk_widget_get_width(content) == width &&
@@ -82,19 +82,24 @@ TEST_F(MainWindowTest, PlacesTheControlsAndGivesTheTextTheRoom) {
           << "the text has two and a half times its area at the default size";
     }
   }
-  GtkScrolledWindow* frame = GTK_SCROLLED_WINDOW(gtk_widget_get_parent(control(IDC_TEXT)));
+  GtkWidget* frame = gtk_widget_get_parent(control(IDC_TEXT));
   GtkPolicyType horizontal, vertical;
-  gtk_scrolled_window_get_policy(frame, &horizontal, &vertical);
+  gtk_scrolled_window_get_policy(GTK_SCROLLED_WINDOW(frame), &horizontal, &vertical);
   EXPECT_EQ(GTK_POLICY_ALWAYS, vertical) << "a vertical scroll bar, always shown";
-  EXPECT_FALSE(gtk_scrolled_window_get_overlay_scrolling(frame));
-  EXPECT_EQ("", text_of(control(IDC_MESSAGE_LINE)));
+  EXPECT_FALSE(gtk_scrolled_window_get_overlay_scrolling(GTK_SCROLLED_WINDOW(frame)));
   EXPECT_EQ(nullptr, control(0)) << "no control has the id 0";
+  int placed = 0;
+  for (GtkWidget* child = gtk_widget_get_first_child(gtk_widget_get_parent(frame)); child;
+       child = gtk_widget_get_next_sibling(child)) {
+    ++placed;
+  }
+  EXPECT_EQ(6, placed) << "the six controls and nothing else";
 }
 
 // The id of the control that holds the keyboard focus (an entry's is its inner text); 0
 // for none.
 int focused_control() {
-  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(g_main_window));
+  GtkWidget* focus = gtk_window_get_focus(main_window());
   for (const ExpectedControl& e : kLayout) {
     if (focus && (control(e.id) == focus || gtk_widget_is_ancestor(focus, control(e.id)))) {
       return e.id;
@@ -121,7 +126,7 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
                                               GTK_ACCESSIBLE_RELATION_LABELLED_BY, control(label),
                                               nullptr);
   };
-  expect_accessible("the window's name", named(g_main_window, "Morvane"));
+  expect_accessible("the window's name", named(GTK_WIDGET(main_window()), "Morvane"));
   expect_accessible("the text's name", named(control(IDC_TEXT), "テキスト"));
   expect_accessible("the button's name", named(control(IDC_INSERT), "タグ挿入"));
   expect_accessible("the start tag's label", labelled(IDC_START_TAG, IDC_START_LABEL));
@@ -129,7 +134,7 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
   std::vector<int> order = {focused_control()};
   for (auto direction : {GTK_DIR_TAB_FORWARD, GTK_DIR_TAB_BACKWARD}) {
     for (int i = 0; i < 4; ++i) {
-      gtk_widget_child_focus(g_main_window, direction);
+      gtk_widget_child_focus(GTK_WIDGET(main_window()), direction);
       order.push_back(focused_control());
     }
   }
@@ -138,43 +143,43 @@ TEST_F(MainWindowTest, IsNamedForAssistiveTechnologiesAndTabsInReadingOrder) {
             order)
       << "the focus at first, after four Tabs, then after four Shift+Tabs";
   // Shift+Tab into the window, from no focus, goes to the last of the order.
-  gtk_window_set_focus(GTK_WINDOW(g_main_window), nullptr);
-  gtk_widget_child_focus(g_main_window, GTK_DIR_TAB_BACKWARD);
+  gtk_window_set_focus(main_window(), nullptr);
+  gtk_widget_child_focus(GTK_WIDGET(main_window()), GTK_DIR_TAB_BACKWARD);
   EXPECT_EQ(IDC_INSERT, focused_control()) << "the focus after Shift+Tab from none";
   // The arrow keys move by place, as in any fixed layout: down from the start tag.
   gtk_widget_grab_focus(control(IDC_START_TAG));
-  gtk_widget_child_focus(g_main_window, GTK_DIR_DOWN);
+  gtk_widget_child_focus(GTK_WIDGET(main_window()), GTK_DIR_DOWN);
   EXPECT_EQ(IDC_END_TAG, focused_control()) << "the focus after the down arrow";
 }
 
 // The application runs until its window is closed: its activation makes the window, and
 // a second one (a second start, where a session bus hands it over) shows it again and
-// makes no other; a close request destroys the window and releases the style, and the run
-// ends with 0.
+// makes no other; a close request destroys the window, and the run ends with 0.
 struct SeenInRun {
   guint windows = 0, windows_after_second_start = 0;
-  GtkCssProvider* style = nullptr;
+  GtkWindow* window = nullptr;
 };
 
 TEST(ApplicationTest, RunsUntilItsWindowIsClosed) {
   GtkApplication* application = create_application();
   SeenInRun run;
   g_timeout_add(10, [](gpointer data) -> gboolean {
-    if (!g_main_window || !gtk_widget_get_mapped(g_main_window)) return G_SOURCE_CONTINUE;
+    if (!main_window() || !gtk_widget_get_mapped(GTK_WIDGET(main_window()))) {
+      return G_SOURCE_CONTINUE;
+    }
     SeenInRun& run = *static_cast<SeenInRun*>(data);
     run.windows = g_list_model_get_n_items(gtk_window_get_toplevels());
-    g_application_activate(G_APPLICATION(gtk_window_get_application(GTK_WINDOW(g_main_window))));
+    g_application_activate(G_APPLICATION(gtk_window_get_application(main_window())));
     run.windows_after_second_start = g_list_model_get_n_items(gtk_window_get_toplevels());
-    run.style = g_style;
-    g_object_add_weak_pointer(G_OBJECT(g_style), reinterpret_cast<gpointer*>(&run.style));
-    gtk_window_close(GTK_WINDOW(g_main_window));
+    run.window = main_window();
+    g_object_add_weak_pointer(G_OBJECT(run.window), reinterpret_cast<gpointer*>(&run.window));
+    gtk_window_close(main_window());
     return G_SOURCE_REMOVE;
   }, &run);
   EXPECT_EQ(0, g_application_run(G_APPLICATION(application), 0, nullptr));
   g_object_unref(application);
   EXPECT_EQ(run.windows, run.windows_after_second_start) << "windows after the second start";
-  EXPECT_EQ(nullptr, g_main_window);
-  EXPECT_EQ(nullptr, run.style) << "the style is released";
+  EXPECT_EQ(nullptr, run.window) << "the window and its widgets are gone";
   EXPECT_EQ(string_variables(), live_strings()) << "the registry holds just the 32 variables";
 }
 

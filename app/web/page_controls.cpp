@@ -1,0 +1,107 @@
+#include "app/web/page_controls.h"
+
+#include <cstdint>
+
+#include "app/core/tag_command.h"
+
+namespace {
+
+bool is_high(char32_t u) { return u >= 0xd800 && u < 0xdc00; }
+bool is_low(char32_t u) { return u >= 0xdc00 && u < 0xe000; }
+
+// The first byte's marks of a form with one, two or three bytes after it.
+constexpr unsigned char kLead[] = {0, 0xc0, 0xe0, 0xf0};
+
+// Appends the generalised UTF-8 form of text to out: a surrogate pair as the four bytes
+// of its character, any other unit, an unpaired surrogate included, as the one to three
+// bytes of its value.
+void append_utf8(std::u16string_view text, std::string& out) {
+  for (size_t at = 0; at < text.size(); ++at) {
+    char32_t c = text[at];
+    if (is_high(c) && at + 1 < text.size() && is_low(text[at + 1])) {
+      c = 0x10000 + ((c - 0xd800) << 10) + (text[++at] - 0xdc00);
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    out += static_cast<char>(kLead[tail] | (c >> (6 * tail)));
+    for (int i = tail - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3f));
+  }
+}
+
+// The UTF-16 units of count bytes of generalised UTF-8 as append_utf8 writes it. A byte
+// that begins no form there (the replacement is made of such forms only) becomes U+FFFD.
+std::u16string utf16_of_utf8(const char* text, size_t count) {
+  std::u16string out;
+  out.reserve(count);
+  for (size_t at = 0; at < count;) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t tail = lead < 0x80 ? 0 : lead >= 0xf0 ? 3 : lead >= 0xe0 ? 2 : lead >= 0xc0 ? 1 : 4;
+    if (tail == 4 || at + tail >= count) {
+      out += u'\ufffd';
+      ++at;
+      continue;
+    }
+    char32_t c = tail ? lead & (0x3f >> tail) : lead;
+    for (size_t i = 1; i <= tail; ++i) c = c << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3f);
+    at += tail + 1;
+    if (c < 0x10000) {
+      out += static_cast<char16_t>(c);
+    } else {
+      out += static_cast<char16_t>(0xd800 + ((c - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xdc00 + ((c - 0x10000) & 0x3ff));
+    }
+  }
+  return out;
+}
+
+// The page's texts in the runtime's units: the tags, and the text with the selection's
+// ends as byte positions of it. The replacement comes back as UTF-16.
+class PageControls final : public TagControls {
+ public:
+  PageControls(std::u16string_view text, size_t first, size_t end, std::u16string_view start_tag,
+               std::u16string_view end_tag, std::u16string& replacement)
+      : replacement_(replacement) {
+    append_utf8(start_tag, start_tag_);
+    append_utf8(end_tag, end_tag_);
+    append_utf8(text.substr(0, first), text_);
+    first_ = text_.size();
+    append_utf8(text.substr(first, end - first), text_);
+    end_ = text_.size();
+    append_utf8(text.substr(end), text_);
+  }
+
+  RtWindow start_tag_field() override { return window(start_tag_field_, start_tag_); }
+  RtWindow end_tag_field() override { return window(end_tag_field_, end_tag_); }
+  void get_selection(int32_t* start, int32_t* end) override {
+    *start = static_cast<int32_t>(first_);
+    *end = static_cast<int32_t>(end_);
+  }
+  RtWindow text_edit() override { return window(text_edit_, text_); }
+  void replace_selection(RtString replacement) override {
+    replacement_ = utf16_of_utf8(replacement, static_cast<size_t>(str_length(replacement)));
+  }
+
+ private:
+  static RtWindow window(RtTextWindow& window, const std::string& text) {
+    window = plat_text_window(text.data(), text.size());
+    return &window;
+  }
+
+  std::string start_tag_, end_tag_, text_;
+  size_t first_, end_;
+  RtTextWindow start_tag_field_{}, end_tag_field_{}, text_edit_{};
+  std::u16string& replacement_;
+};
+
+}  // namespace
+
+std::u16string insert_tags(std::u16string_view text, size_t first, size_t end,
+                           std::u16string_view start_tag, std::u16string_view end_tag) {
+  std::u16string replacement;
+  PageControls controls(text, first, end, start_tag, end_tag, replacement);
+  insert_tags(controls);
+  return replacement;
+}
