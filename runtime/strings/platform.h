@@ -74,7 +74,8 @@ void plat_debug_output(const char* text);
 // error, makes the heap refuse every request, shows the message to the person through the
 // stop notice, then ends the process with kRtFatalExitCode, whether or not the notice
 // could be shown. Never returns. A stop that comes while the notice is showing ends the
-// process at once. Called with the registry's lock free.
+// process at once and writes nothing: the report names the first cause only. Called with
+// the registry's lock free.
 [[noreturn]] void plat_fatal(const char* message);
 
 // How a front-end shows the person why the process stops; it must not return into code
