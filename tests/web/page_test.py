@@ -1,8 +1,9 @@
 """The web page in headless Chromium, driven with real key and mouse events: the Insert-tag
 command on typed and pasted texts and selections made with Shift and the arrow keys, the
 refusals, a 2 MiB text, the names that assistive technologies read, the keyboard, the
-layout on a wide and a narrow screen, the stop of the runtime, and the page from a file
-and over http, then offline. Any error on the console fails the test that caused it.
+layout on a wide and a narrow screen, the stop of the runtime, the page's security policy,
+and the page from a file and over http, then offline. Any error on the console fails the
+test that caused it: a refusal of the page's policy is one.
 
 Run: /usr/bin/python3 tests/web/page_test.py SITE (the build's site/ folder)."""
 import os
@@ -321,6 +322,30 @@ class StopTest(PageTest):
         self.assertEqual("abcdef", self.state()[0])
         self.element("stop-ok").click()
         self.assertTrue(self.script("return document.getElementById('insert').disabled"))
+
+
+class PolicyTest(PageTest):
+
+    # The page's policy refuses a script that is not one of the page's files and code made
+    # from text, each with a violation reported and an error on the console; the page's own
+    # clicks go on working.
+    def test_refuses_an_injected_script_and_eval(self):
+        self.script("window.violations = [];"
+                    "document.addEventListener('securitypolicyviolation',"
+                    "    (e) => violations.push(e.sample.split('|')[0]));")
+        ran = self.driver.execute_cdp_cmd("Runtime.evaluate", {
+            "expression": "const script = document.createElement('script');"
+                          "try { script.textContent = 'window.injected = 1'; } catch (e) {}"
+                          "document.body.appendChild(script);"
+                          "try { eval('window.evaluated = 1'); } catch (e) {}"
+                          "[window.injected, window.evaluated]",
+            "allowUnsafeEvalBlockedByCSP": False, "returnByValue": True})
+        self.assertEqual([None, None], ran["result"]["value"], "what ran")
+        WebDriverWait(self.driver, 5).until(lambda d: len(self.script("return violations")) == 2)
+        self.assertEqual(["HTMLScriptElement textContent", "eval"], self.script("return violations"))
+        self.assertEqual(2, len(self.browser.errors()), "the refusals on the console")
+        self.click("ab", "cd", "ef", "[", "]", False)
+        self.assertEqual("ab[cd]ef", self.state()[0])
 
 
 class OfflineTest(PageTest):
