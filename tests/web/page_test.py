@@ -7,7 +7,10 @@ test that caused it: a refusal of the page's policy is one.
 
 Run: /usr/bin/python3 tests/web/page_test.py SITE (the build's site/ folder)."""
 import os
+import re
+import shutil
 import sys
+import tempfile
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -354,17 +357,41 @@ class OfflineTest(PageTest):
         pass
 
     # Served from 127.0.0.1 the page installs its service worker and names its manifest;
-    # with the server gone it loads and works all the same.
+    # with the server gone it loads and works all the same. A new version of the worker
+    # deletes the older version's cache and leaves the origin's others: another page's, and
+    # another copy of this page's.
     def test_works_offline_once_opened(self):
-        server = Server(SITE)
+        folder = tempfile.mkdtemp(prefix="morvane-site-")
+        shutil.copytree(SITE, folder, dirs_exist_ok=True)
+        server = Server(folder)
+        others = ["another page", "morvane-0.9.0 " + server.url + "copy/"]
         try:
             self.browser.open(server.url)
-            WebDriverWait(self.driver, 30).until(lambda d: d.execute_script(
-                "return !!navigator.serviceWorker.controller"))
+            activated = "const w = navigator.serviceWorker.controller; return w && w.state"
+            WebDriverWait(self.driver, 30).until(lambda d: self.script(activated) == "activated")
             self.assertEqual("manifest.webmanifest", self.script(
                 "return document.querySelector('link[rel=manifest]').getAttribute('href')"))
+            first = self.driver.execute_async_script(
+                "Promise.all(arguments[0].map((name) => caches.open(name)))"
+                "    .then(() => caches.keys()).then(arguments[1])", others)
+            worker = os.path.join(folder, "service-worker.js")
+            with open(worker) as script:  # the next version
+                updated, count = re.subn(r'"(morvane-[^" ]+) "', r'"\1.next "', script.read())
+            self.assertEqual(1, count, "the worker names its version's cache")
+            with open(worker, "w") as script:
+                script.write(updated)
+            self.driver.execute_async_script(
+                "const changed = new Promise((resolve) => navigator.serviceWorker"
+                "    .addEventListener('controllerchange', resolve));"
+                "navigator.serviceWorker.getRegistration().then((r) => r.update())"
+                "    .then(() => changed).then(arguments[0])")
+            WebDriverWait(self.driver, 30).until(lambda d: self.script(activated) == "activated")
+            names = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+            self.assertEqual(sorted(others + [n.replace(" ", ".next ", 1)
+                                              for n in first if n not in others]), sorted(names))
         finally:
             server.stop()
+            shutil.rmtree(folder)
         self.browser.open(server.url)
         self.click("ab", "cd", "ef", "[", "]", False)
         self.assertEqual("ab[cd]ef", self.state()[0])
