@@ -31,7 +31,8 @@ struct RtTextWindow {
 using RtWindow = const RtTextWindow*;
 #endif
 
-// Exit code of the orderly stop when the runtime cannot go on (see plat_fatal).
+// Exit code of the orderly stop when the runtime cannot go on (see plat_fatal;
+// docs/deliberate.md, "A stop ends with 70 and names one cause").
 constexpr int kRtFatalExitCode = 70;
 
 // Prepares the heap; called once by rt_init before the first block is asked for.
