@@ -1,5 +1,7 @@
-// make_page TEMPLATE PAGE: writes the web page PAGE from TEMPLATE, with the texts and the
-// places of the main window's layout (app/core/layout.h) in place of its @NAME@ markers.
+// make_page TEMPLATE PAGE STYLE: writes the web page PAGE from TEMPLATE, with the texts of
+// the main window's layout (app/core/layout.h) in place of its @NAME@ markers, and the
+// style sheet STYLE with the layout's places: the page's policy takes styles from its own
+// files only.
 // Built and run on the build machine by the web build; the layout's texts are code page
 // 932, which the build machine's iconv turns into the page's UTF-8.
 #include <iconv.h>
@@ -86,11 +88,20 @@ std::string layout() {
   return css.str();
 }
 
+// Writes text to path whole or not at all; false when it cannot.
+bool write_file(const std::string& path, const std::string& text) {
+  const std::string part = path + ".part";
+  std::ofstream out(part);
+  out << text;
+  out.close();
+  return out && std::rename(part.c_str(), path.c_str()) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: make_page TEMPLATE PAGE\n";
+  if (argc != 4) {
+    std::cerr << "usage: make_page TEMPLATE PAGE STYLE\n";
     return 2;
   }
   const std::map<std::string, std::string> markers = {
@@ -99,7 +110,6 @@ int main(int argc, char** argv) {
       {"@INSERT@", html(place_of(IDC_INSERT)->text)},
       {"@START_LABEL@", html(place_of(IDC_START_LABEL)->text)},
       {"@END_LABEL@", html(place_of(IDC_END_LABEL)->text)},
-      {"@LAYOUT@", layout()},
   };
   std::ifstream in(argv[1]);
   std::stringstream page;
@@ -119,13 +129,13 @@ int main(int argc, char** argv) {
       text.replace(at, marker.size(), value);
     }
   }
-  const std::string part = std::string(argv[2]) + ".part";
-  std::ofstream out(part);
-  out << text;
-  out.close();
-  if (!out || std::rename(part.c_str(), argv[2]) != 0) {
-    std::cerr << "make_page: cannot write " << argv[2] << "\n";
-    return 1;
+  const std::pair<const char*, std::string> files[] = {{argv[2], text},
+                                                       {argv[3], layout() + "\n"}};
+  for (const auto& [path, contents] : files) {
+    if (!write_file(path, contents)) {
+      std::cerr << "make_page: cannot write " << path << "\n";
+      return 1;
+    }
   }
   return 0;
 }

@@ -16,14 +16,15 @@ RtStopNotice plat_set_stop_notice(RtStopNotice notice) {
 
 // The notice may run a message loop of its own, which may dispatch a command: from the stop
 // on the heap refuses every request, so that such a command stops at its first string and
-// changes nothing (docs/deliberate.md, "A stop leaves the lock and closes the heap"), and a
-// stop that comes from inside the notice is not shown again.
+// changes nothing (docs/deliberate.md, "A stop leaves the lock and closes the heap"). A stop
+// that comes from inside the notice only ends the process: the report names the first cause
+// alone, and the notice is not shown again.
 void plat_fatal(const char* message) {
-  plat_report_stop(message);
-  plat_heap_refuse_after(0);
-  if (g_stop_notice && !g_stopping) {
+  if (!g_stopping) {
     g_stopping = true;
-    g_stop_notice(message);
+    plat_report_stop(message);
+    plat_heap_refuse_after(0);
+    if (g_stop_notice) g_stop_notice(message);
   }
   plat_end_process(kRtFatalExitCode);
 }

@@ -35,7 +35,8 @@ using RtWindow = const RtTextWindow*;
 RtTextWindow plat_text_window(const char* text, size_t size);
 #endif
 
-// Exit code of the orderly stop when the runtime cannot go on (see plat_fatal).
+// Exit code of the orderly stop when the runtime cannot go on (see plat_fatal;
+// docs/deliberate.md, "A stop ends with 70 and names one cause").
 constexpr int kRtFatalExitCode = 70;
 
 // Prepares the heap; called once by rt_init before the first block is asked for.
@@ -78,7 +79,8 @@ void plat_debug_output(const char* text);
 // error, makes the heap refuse every request, shows the message to the person through the
 // stop notice, then ends the process with kRtFatalExitCode, whether or not the notice
 // could be shown. Never returns. A stop that comes while the notice is showing ends the
-// process at once. Called with the registry's lock free.
+// process at once and writes nothing: the report names the first cause only. Called with
+// the registry's lock free.
 [[noreturn]] void plat_fatal(const char* message);
 
 // How a front-end shows the person why the process stops; it must not return into code

@@ -1,12 +1,16 @@
 """The web page in headless Chromium, driven with real key and mouse events: the Insert-tag
 command on typed and pasted texts and selections made with Shift and the arrow keys, any
-character and unpaired surrogates, a 2 MiB text, the names that assistive technologies read, the keyboard, the
-layout on a wide and a narrow screen, the stop of the runtime, and the page from a file
-and over http, then offline. Any error on the console fails the test that caused it.
+character and unpaired surrogates, a 2 MiB text, the names that assistive technologies
+read, the keyboard, the layout on a wide and a narrow screen, the stop of the runtime, the
+page's security policy, and the page from a file and over http, then offline. Any error
+on the console fails the test that caused it: a refusal of the page's policy is one.
 
 Run: /usr/bin/python3 tests/web/page_test.py SITE (the build's site/ folder)."""
 import os
+import re
+import shutil
 import sys
+import tempfile
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -301,23 +305,71 @@ class StopTest(PageTest):
         self.assertTrue(self.script("return document.getElementById('insert').disabled"))
 
 
+class PolicyTest(PageTest):
+
+    # The page's policy refuses a script that is not one of the page's files and code made
+    # from text, each with a violation reported and an error on the console; the page's own
+    # clicks go on working.
+    def test_refuses_an_injected_script_and_eval(self):
+        self.script("window.violations = [];"
+                    "document.addEventListener('securitypolicyviolation',"
+                    "    (e) => violations.push(e.sample.split('|')[0]));")
+        ran = self.driver.execute_cdp_cmd("Runtime.evaluate", {
+            "expression": "const script = document.createElement('script');"
+                          "try { script.textContent = 'window.injected = 1'; } catch (e) {}"
+                          "document.body.appendChild(script);"
+                          "try { eval('window.evaluated = 1'); } catch (e) {}"
+                          "[window.injected, window.evaluated]",
+            "allowUnsafeEvalBlockedByCSP": False, "returnByValue": True})
+        self.assertEqual([None, None], ran["result"]["value"], "what ran")
+        WebDriverWait(self.driver, 5).until(lambda d: len(self.script("return violations")) == 2)
+        self.assertEqual(["HTMLScriptElement textContent", "eval"], self.script("return violations"))
+        self.assertEqual(2, len(self.browser.errors()), "the refusals on the console")
+        self.click("ab", "cd", "ef", "[", "]", False)
+        self.assertEqual("ab[cd]ef", self.state()[0])
+
+
 class OfflineTest(PageTest):
 
     def setUp(self):
         pass
 
     # Served from 127.0.0.1 the page installs its service worker and names its manifest;
-    # with the server gone it loads and works all the same.
+    # with the server gone it loads and works all the same. A new version of the worker
+    # deletes the older version's cache and leaves the origin's others: another page's, and
+    # another copy of this page's.
     def test_works_offline_once_opened(self):
-        server = Server(SITE)
+        folder = tempfile.mkdtemp(prefix="morvane-site-")
+        shutil.copytree(SITE, folder, dirs_exist_ok=True)
+        server = Server(folder)
+        others = ["another page", "morvane-0.9.0 " + server.url + "copy/"]
         try:
             self.browser.open(server.url)
-            WebDriverWait(self.driver, 30).until(lambda d: d.execute_script(
-                "return !!navigator.serviceWorker.controller"))
+            activated = "const w = navigator.serviceWorker.controller; return w && w.state"
+            WebDriverWait(self.driver, 30).until(lambda d: self.script(activated) == "activated")
             self.assertEqual("manifest.webmanifest", self.script(
                 "return document.querySelector('link[rel=manifest]').getAttribute('href')"))
+            first = self.driver.execute_async_script(
+                "Promise.all(arguments[0].map((name) => caches.open(name)))"
+                "    .then(() => caches.keys()).then(arguments[1])", others)
+            worker = os.path.join(folder, "service-worker.js")
+            with open(worker) as script:  # the next version
+                updated, count = re.subn(r'"(morvane-[^" ]+) "', r'"\1.next "', script.read())
+            self.assertEqual(1, count, "the worker names its version's cache")
+            with open(worker, "w") as script:
+                script.write(updated)
+            self.driver.execute_async_script(
+                "const changed = new Promise((resolve) => navigator.serviceWorker"
+                "    .addEventListener('controllerchange', resolve));"
+                "navigator.serviceWorker.getRegistration().then((r) => r.update())"
+                "    .then(() => changed).then(arguments[0])")
+            WebDriverWait(self.driver, 30).until(lambda d: self.script(activated) == "activated")
+            names = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+            self.assertEqual(sorted(others + [n.replace(" ", ".next ", 1)
+                                              for n in first if n not in others]), sorted(names))
         finally:
             server.stop()
+            shutil.rmtree(folder)
         self.browser.open(server.url)
         self.click("ab", "cd", "ef", "[", "]", False)
         self.assertEqual("ab[cd]ef", self.state()[0])

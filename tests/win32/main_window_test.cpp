@@ -9,7 +9,8 @@ namespace {
 
 // Start-up to the end, in a process of its own: the registry and the 32 string variables,
 // the font, the brush, the class records, the main window and its six controls, each with
-// the font; then WM_CLOSE, and the objects deleted, the quit, the loop's end and the exit.
+// the font; then WM_CLOSE, fetched for any window with no filter, translated and
+// dispatched, and the objects deleted, the quit, the loop's end and the exit.
 TEST(StartUpDeathTest, MakesEverythingInOrderAndEndsWithTheWindow) {
   std::vector<std::string> expected = {"HeapAlloc(0, 1)"};
   for (int i = 1; i <= 32; ++i) expected.push_back("new(0) #" + std::to_string(i));
@@ -37,9 +38,13 @@ TEST(StartUpDeathTest, MakesEverythingInOrderAndEndsWithTheWindow) {
                      "GetDlgItem(main, " + n + ")", "SendMessageA(child " + n + ", WM_SETFONT, font, 0)"});
   }
   expected.insert(expected.end(),
-                  {"main_wnd_proc(WM_CREATE) -> 0", "DestroyWindow(main)", "DeleteObject(font)",
-                   "DeleteObject(brush)", "PostQuitMessage(0)", "main_wnd_proc(WM_DESTROY) -> 0",
-                   "main_wnd_proc(WM_CLOSE) -> 0", "GetMessageA -> 0", "ExitProcess(0)"});
+                  {"main_wnd_proc(WM_CREATE) -> 0",
+                   "GetMessageA(message record, 0, 0, 0) -> WM_CLOSE",
+                   "TranslateMessage(message record)", "DispatchMessageA(message record)",
+                   "DestroyWindow(main)", "DeleteObject(font)", "DeleteObject(brush)",
+                   "PostQuitMessage(0)", "main_wnd_proc(WM_DESTROY) -> 0",
+                   "main_wnd_proc(WM_CLOSE) -> 0", "GetMessageA(message record, 0, 0, 0) -> 0",
+                   "ExitProcess(0)"});
   EXPECT_EXIT(
       {
         close_and_compare_at_exit(expected);

@@ -18,6 +18,8 @@ decltype(&SendMessageA) g_send_message;
 decltype(&DestroyWindow) g_destroy_window;
 decltype(&PostQuitMessage) g_post_quit_message;
 decltype(&GetMessageA) g_get_message;
+decltype(&TranslateMessage) g_translate_message;
+decltype(&DispatchMessageA) g_dispatch_message;
 void(WINAPI* g_exit_process)(UINT);  // without ExitProcess's noreturn, as its hook
 
 bool g_close_at_first_message;
@@ -123,12 +125,28 @@ LRESULT WINAPI traced_send_message(HWND window, UINT message, WPARAM wparam, LPA
   return g_send_message(window, message, wparam, lparam);
 }
 
+// The loop's calls for the WM_CLOSE that ends the run and for its end, with the record
+// that it fills (named at its first call), the window and the range of messages asked for.
 BOOL WINAPI traced_get_message(LPMSG message, HWND window, UINT first, UINT last) {
-  if (g_close_at_first_message) PostMessageA(g_main_hwnd, WM_CLOSE, 0, 0);
+  if (g_close_at_first_message) {
+    PostMessageA(g_main_hwnd, WM_CLOSE, 0, 0);
+    named(message, "message record");
+  }
   g_close_at_first_message = false;
   const BOOL result = g_get_message(message, window, first, last);
-  if (result == 0 || result == -1) trace("GetMessageA -> " + text(result));
+  if (result == 0 || result == -1 || message->message == WM_CLOSE) {
+    trace("GetMessageA(" + text(message) + ", " + text(window) + ", " + text(first) + ", " +
+          text(last) + ") -> " + (result > 0 ? message_name(message->message) : text(result)));
+  }
   return result;
+}
+BOOL WINAPI traced_translate_message(const MSG* message) {
+  if (message->message == WM_CLOSE) trace("TranslateMessage(" + text(message) + ")");
+  return g_translate_message(message);
+}
+LRESULT WINAPI traced_dispatch_message(const MSG* message) {
+  if (message->message == WM_CLOSE) trace("DispatchMessageA(" + text(message) + ")");
+  return g_dispatch_message(message);
 }
 
 void WINAPI traced_exit_process(UINT code) {
@@ -159,6 +177,8 @@ void hook_system_calls() {
   hook("user32.dll", "DestroyWindow", traced_destroy_window, g_destroy_window);
   hook("user32.dll", "PostQuitMessage", traced_post_quit_message, g_post_quit_message);
   hook("user32.dll", "GetMessageA", traced_get_message, g_get_message);
+  hook("user32.dll", "TranslateMessage", traced_translate_message, g_translate_message);
+  hook("user32.dll", "DispatchMessageA", traced_dispatch_message, g_dispatch_message);
   hook("kernel32.dll", "ExitProcess", traced_exit_process, g_exit_process);
 }
 

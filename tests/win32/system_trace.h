@@ -1,8 +1,9 @@
 // The Windows program's calls to the system in the trace (tests/support/trace.h), with the
 // arguments that matter, through the import hooks: the font, the brush and their
 // deletion, the class records, the windows made and destroyed, the lookups of controls,
-// the messages sent, the quit, the end of the message loop and of the process; and the
-// value that the main window procedure returns for each message it handles.
+// the messages sent, the quit, the message loop's calls for the WM_CLOSE that ends a run
+// and for its end, the end of the process; and the value that the main window procedure
+// returns for each message it handles.
 #pragma once
 
 #include <string>
