@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for program in build/native/tests/runtime/runtime_tests build/native/tests/core/core_tests \
-    build/native/tests/numeric/numeric_tests; do
+    build/native/tests/numeric/numeric_tests build/native/tests/web/web_tests; do
   log=$program.valgrind.log
   if ! valgrind --tool=memcheck --error-exitcode=99 --leak-check=full --show-leak-kinds=all \
       --errors-for-leak-kinds=all --suppressions=tests/valgrind.supp --log-file="$log" \

@@ -23,7 +23,8 @@ class TagControls {
   virtual RtWindow text_edit() = 0;
   // Turns the selection that get_selection wrote into byte positions of text, which
   // str_window_text has just read from the text edit. An edit that counts bytes leaves
-  // them as they are; one that counts characters (Wine's, GTK's) turns them.
+  // them as they are; one that counts characters (Wine's, GTK's) turns them
+  // (docs/deliberate.md, "The GTK program's and the page's strings hold UTF-8").
   virtual void to_byte_positions(RtString text, int32_t* start, int32_t* end);
   // Replaces the text edit's selection with replacement.
   virtual void replace_selection(RtString replacement) = 0;
