@@ -8,14 +8,14 @@
 namespace {
 
 // The byte offset of the character count characters after byte from of the size bytes
-// of UTF-8 text; a character past the text stands at its end.
+// of UTF-8 text, found by counting the bytes that begin a character; a character past the
+// text stands at its end.
 int32_t byte_offset(const char* text, int32_t size, int32_t from, int32_t count) {
-  int32_t at = from;
-  for (; count > 0 && at < size; --count) {
-    do ++at;
-    while (at < size && (static_cast<unsigned char>(text[at]) & 0xc0) == 0x80);
+  for (int32_t at = from; at < size; ++at) {
+    const bool begins = (static_cast<unsigned char>(text[at]) & 0xc0) != 0x80;
+    if (begins && count-- == 0) return at;
   }
-  return at;
+  return size;
 }
 
 // The buffer and the tag fields' texts. GTK counts the selection in characters; the

@@ -1,13 +1,16 @@
 #include "app/web/page_controls.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/core/tag_command.h"
 
 namespace {
 
-bool is_high(char32_t u) { return u >= 0xd800 && u < 0xdc00; }
-bool is_low(char32_t u) { return u >= 0xdc00 && u < 0xe000; }
+// Whether the units at and after at are a surrogate pair.
+bool is_pair(std::u16string_view text, size_t at) {
+  return at + 1 < text.size() && (text[at] & 0xfc00) == 0xd800 && (text[at + 1] & 0xfc00) == 0xdc00;
+}
 
 // The first byte's marks of a form with one, two or three bytes after it.
 constexpr unsigned char kLead[] = {0, 0xc0, 0xe0, 0xf0};
@@ -18,41 +21,29 @@ constexpr unsigned char kLead[] = {0, 0xc0, 0xe0, 0xf0};
 void append_utf8(std::u16string_view text, std::string& out) {
   for (size_t at = 0; at < text.size(); ++at) {
     char32_t c = text[at];
-    if (is_high(c) && at + 1 < text.size() && is_low(text[at + 1])) {
-      c = 0x10000 + ((c - 0xd800) << 10) + (text[++at] - 0xdc00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    if (is_pair(text, at)) c = 0x10000 + ((c - 0xd800) << 10) + (text[++at] - 0xdc00);
+    const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
     out += static_cast<char>(kLead[tail] | (c >> (6 * tail)));
     for (int i = tail - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3f));
   }
 }
 
-// The UTF-16 units of count bytes of generalised UTF-8 as append_utf8 writes it. A byte
-// that begins no form there (the replacement is made of such forms only) becomes U+FFFD.
+// The UTF-16 units of count bytes of generalised UTF-8, made of the forms that
+// append_utf8 writes; a form cut short at the end reads only the bytes there are.
 std::u16string utf16_of_utf8(const char* text, size_t count) {
   std::u16string out;
   out.reserve(count);
   for (size_t at = 0; at < count;) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const size_t tail = lead < 0x80 ? 0 : lead >= 0xf0 ? 3 : lead >= 0xe0 ? 2 : lead >= 0xc0 ? 1 : 4;
-    if (tail == 4 || at + tail >= count) {
-      out += u'\ufffd';
-      ++at;
-      continue;
-    }
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    const size_t tail = std::min<size_t>(lead < 0xc0 ? 0 : lead < 0xe0 ? 1 : lead < 0xf0 ? 2 : 3,
+                                         count - at);
     char32_t c = tail ? lead & (0x3f >> tail) : lead;
-    for (size_t i = 1; i <= tail; ++i) c = c << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3f);
-    at += tail + 1;
-    if (c < 0x10000) {
-      out += static_cast<char16_t>(c);
-    } else {
+    for (size_t i = 0; i < tail; ++i) c = c << 6 | (static_cast<unsigned char>(text[at++]) & 0x3f);
+    if (c >= 0x10000) {
       out += static_cast<char16_t>(0xd800 + ((c - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xdc00 + ((c - 0x10000) & 0x3ff));
+      c = 0xdc00 + ((c - 0x10000) & 0x3ff);
     }
+    out += static_cast<char16_t>(c);
   }
   return out;
 }

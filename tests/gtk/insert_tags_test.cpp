@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/gtk/stop_dialog.h"
+#include "app/gtk/utf8.h"
 #include "tests/gtk/gtk_fixture.h"
 #include "tests/support/click_support.h"
 
@@ -91,12 +92,22 @@ TEST_F(InsertTagsTest, KeepsEveryCharacter) {
   for (const Click& c : clicks) check_click(c);
 }
 
+// Another toplevel is not taken for the main window.
 TEST(StopDialog, ReturnsAtOnceWithoutAMainWindow) {
   ASSERT_EQ(nullptr, main_window());
+  GtkWidget* other = gtk_window_new();
   const guint windows = g_list_model_get_n_items(gtk_window_get_toplevels());
   show_stop_dialog("str_new: out of memory");
   EXPECT_EQ(windows, g_list_model_get_n_items(gtk_window_get_toplevels()));
   EXPECT_EQ(nullptr, control(IDC_TEXT)) << "no control without a main window";
+  gtk_window_destroy(GTK_WINDOW(other));
+}
+
+// The program's own texts are code page 932 bytes, shown in UTF-8; bytes that are not
+// code page 932 give nothing.
+TEST(FixedTexts, AreConvertedFromCodePage932OrNotAtAll) {
+  EXPECT_EQ("タグ挿入", utf8_of_cp932("\x83\x5e\x83\x4f\x91\x7d\x93\xfc"));
+  EXPECT_EQ("", utf8_of_cp932("a\x82"));
 }
 
 // A heap that refuses a block, at the first request of a click or later in it, stops the

@@ -227,4 +227,15 @@ TEST_F(OperationsDeathTest, ConcatBeyondTheLengthRangeStops) {
       ::testing::ExitedWithCode(kRtFatalExitCode), "str_concat: .*longer than 2147483647");
 }
 
+#ifndef _WIN32
+// A text too long for a string's length is no window: the process stops before reading it.
+TEST_F(OperationsDeathTest, TextWindowBeyondTheLengthRangeStops) {
+  const char text[] = "abc";
+  const RtTextWindow window = plat_text_window(text, 3);
+  EXPECT_EQ(3, plat_window_text_length(&window));
+  EXPECT_EXIT(plat_text_window(text, size_t{INT32_MAX} + 1),
+              ::testing::ExitedWithCode(kRtFatalExitCode), "longer than 2147483647 bytes");
+}
+#endif
+
 }  // namespace

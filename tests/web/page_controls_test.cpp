@@ -28,7 +28,7 @@ TEST_F(PageControlsTest, GivesBackTheSelectedUnitsBetweenTheTags) {
       {"a pair inside", u"a😀b", 1, 3, u"【", u"】"},
       {"an end that splits a pair", {u'a', high, low, u'b'}, 1, 2, u"<", u">"},
       {"a start that splits a pair", {u'a', high, low, u'b'}, 2, 4, u"<", u">"},
-      {"lone surrogates", {low, u'x', high}, 0, 3, {high}, {low}},
+      {"lone surrogates", {low, high, u'x', high}, 0, 4, {high}, {low}},
       {"a tag's half meets the selection's", {low, u'y'}, 0, 1, {high}, {u'z', high}},
       {"caret at the end", u"末尾", 2, 2, u"〜", u"é"},
       {"empty text, empty tags", u"", 0, 0, u"", u""},
