@@ -65,7 +65,8 @@ void check_page_click(const UnicodeClick& click) {
   const std::u16string text = utf16(click.text), start_tag = utf16(click.start_tag),
                        end_tag = utf16(click.end_tag);
   const int length = static_cast<int>(text.size());
-  const int anchor = click.anchor_code % (length + 3) - 1, cursor = click.cursor_code % (length + 3) - 1;
+  const int anchor = click.anchor_code % (length + 3) - 1,
+            cursor = click.cursor_code % (length + 3) - 1;
   const size_t first = std::clamp(std::min(anchor, cursor), 0, length);
   const size_t end = std::clamp(std::max(anchor, cursor), 0, length);
   const int32_t live = rt_registry().count;

@@ -64,9 +64,10 @@ void show_stop_dialog(const char* message) {
   if (!main_window) return;
   stop_notice_text(message, text, sizeof text);
   const std::string utf8 = utf8_of_cp932(text);
+  const bool converted = !utf8.empty();
   const char* english = std::strchr(text, '\n');
   // The runtime's messages are ASCII, so the notice always converts.
-  const char* shown = !utf8.empty() ? utf8.c_str() : english ? english + 1 : message;  // GCOVR_EXCL_BR_LINE
+  const char* shown = converted ? utf8.c_str() : english ? english + 1 : message;  // GCOVR_EXCL_BR_LINE
 
   gtk_widget_set_sensitive(GTK_WIDGET(main_window), FALSE);
   g_dismissed = false;

@@ -35,7 +35,10 @@ std::u16string utf16_of_utf8(const char* text, size_t count) {
   out.reserve(count);
   for (size_t at = 0; at < count;) {
     const auto lead = static_cast<unsigned char>(text[at++]);
-    const size_t tail = std::min<size_t>(lead < 0xc0 ? 0 : lead < 0xe0 ? 1 : lead < 0xf0 ? 2 : 3,
+    const size_t tail = std::min<size_t>(lead < 0xc0   ? 0
+                                         : lead < 0xe0 ? 1
+                                         : lead < 0xf0 ? 2
+                                                       : 3,
                                          count - at);
     char32_t c = tail ? lead & (0x3f >> tail) : lead;
     for (size_t i = 0; i < tail; ++i) c = c << 6 | (static_cast<unsigned char>(text[at++]) & 0x3f);

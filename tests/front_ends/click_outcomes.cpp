@@ -65,7 +65,7 @@ std::string outcome(GtkTextBuffer* buffer, const UnicodeClick& click) {
   gtk_text_buffer_get_bounds(buffer, &begin, &end);
   gchar* after = gtk_text_buffer_get_text(buffer, &begin, &end, TRUE);
   gunichar* characters = g_utf8_to_ucs4_fast(after, -1, nullptr);
-  const std::string written = codes(reinterpret_cast<const char32_t*>(characters));
+  std::string written = codes(reinterpret_cast<const char32_t*>(characters));
   g_free(characters);
   g_free(after);
   return written;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/core/layout.h"
-#include "app/gtk/app_identity.h"
 #include "app/core/string_variables.h"
+#include "app/gtk/app_identity.h"
 #include "app/gtk/app_main.h"
 #include "app/gtk/main_window.h"
 #include "tests/gtk/controls.h"

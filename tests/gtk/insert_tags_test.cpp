@@ -80,7 +80,8 @@ TEST_F(InsertTagsTest, KeepsEveryCharacter) {
   ASSERT_GT(chars(all), 78000);
   auto at = [&](int n) { return size_t(g_utf8_offset_to_pointer(all.c_str(), n) - all.c_str()); };
   std::string japanese;
-  while (japanese.size() < 2 * 1024 * 1024) japanese += "いろはにほへと〜ちりぬるを、日本語のテキスト。\n";
+  while (japanese.size() < size_t{2} * 1024 * 1024)
+    japanese += "いろはにほへと〜ちりぬるを、日本語のテキスト。\n";
   const Click clicks[] = {
       {"at the start", "", all.substr(0, at(65)), all.substr(at(65)), "<", ">", false},
       {"across lines", all.substr(0, at(650)), all.substr(at(650), at(40000) - at(650)),
@@ -132,12 +133,11 @@ gboolean read_stop_dialog_and_press_ok(gpointer) {
     if (dialog == main_window()) continue;
     GtkWidget* box = gtk_window_get_child(dialog);
     GtkWidget* label = gtk_widget_get_first_child(box);
-    std::fprintf(stderr,
-                 "dialog %s, modal %d, over the main window %d, which is sensitive %d: [%s]\n",
-                 gtk_window_get_title(dialog), gtk_window_get_modal(dialog),
-                 gtk_window_get_transient_for(dialog) == main_window(),
-                 gtk_widget_get_sensitive(GTK_WIDGET(main_window())),
-                 gtk_label_get_text(GTK_LABEL(label)));
+    std::fprintf(
+        stderr, "dialog %s, modal %d, over the main window %d, which is sensitive %d: [%s]\n",
+        gtk_window_get_title(dialog), gtk_window_get_modal(dialog),
+        gtk_window_get_transient_for(dialog) == main_window(),
+        gtk_widget_get_sensitive(GTK_WIDGET(main_window())), gtk_label_get_text(GTK_LABEL(label)));
     g_signal_emit_by_name(gtk_widget_get_last_child(box), "clicked");
     return G_SOURCE_REMOVE;
   }

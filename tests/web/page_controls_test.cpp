@@ -35,7 +35,8 @@ TEST_F(PageControlsTest, GivesBackTheSelectedUnitsBetweenTheTags) {
   };
   for (const auto& c : clicks) {
     SCOPED_TRACE(c.name);
-    const std::u16string expected = c.start_tag + c.text.substr(c.first, c.end - c.first) + c.end_tag;
+    const std::u16string expected =
+        c.start_tag + c.text.substr(c.first, c.end - c.first) + c.end_tag;
     EXPECT_EQ(units(expected), units(insert_tags(c.text, c.first, c.end, c.start_tag, c.end_tag)));
   }
 }
