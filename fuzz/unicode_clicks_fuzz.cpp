@@ -5,41 +5,18 @@
 // buffer can hold the texts (no NUL, no surrogate). Against a plain reference: every unit
 // outside the selection stays, the selected units come back exactly between the tags, and
 // every string that the command makes is released.
-#include <gtk/gtk.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
-#include "app/gtk/insert_tags.h"
 #include "app/web/page_controls.h"
-#include "fuzz/click_input.h"
+#include "fuzz/front_end_clicks.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"
 #include "runtime/strings/strings.h"
 
 namespace {
-
-std::u16string utf16(const std::u32string& text) {
-  std::u16string out;
-  for (char32_t c : text) {
-    if (c < 0x10000) {
-      out += static_cast<char16_t>(c);
-    } else {
-      out += static_cast<char16_t>(0xd800 + ((c - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xdc00 + ((c - 0x10000) & 0x3ff));
-    }
-  }
-  return out;
-}
-
-std::string utf8(const std::u32string& text) {
-  std::string out;
-  char bytes[6];
-  for (char32_t c : text) out.append(bytes, static_cast<size_t>(g_unichar_to_utf8(c, bytes)));
-  return out;
-}
 
 template <typename Text>
 std::string units(const Text& text) {
@@ -62,8 +39,8 @@ void expect_released(int32_t live, const std::string& click) {
 // The page's click: its ends are UTF-16 offsets, kept within the text as the page's
 // bridge keeps them.
 void check_page_click(const UnicodeClick& click) {
-  const std::u16string text = utf16(click.text), start_tag = utf16(click.start_tag),
-                       end_tag = utf16(click.end_tag);
+  const std::u16string text = utf16_of(click.text), start_tag = utf16_of(click.start_tag),
+                       end_tag = utf16_of(click.end_tag);
   const int length = static_cast<int>(text.size());
   const int anchor = click.anchor_code % (length + 3) - 1,
             cursor = click.cursor_code % (length + 3) - 1;
@@ -81,11 +58,6 @@ void check_page_click(const UnicodeClick& click) {
   }
 }
 
-bool gtk_can_hold(const std::u32string& text) {
-  return std::none_of(text.begin(), text.end(),
-                      [](char32_t c) { return c == 0 || (c >= 0xd800 && c < 0xe000); });
-}
-
 // The GTK program's click: its ends are characters of the buffer.
 void check_gtk_click(const UnicodeClick& click) {
   if (!gtk_can_hold(click.text + click.start_tag + click.end_tag)) return;
@@ -93,25 +65,15 @@ void check_gtk_click(const UnicodeClick& click) {
   const int length = static_cast<int>(click.text.size());
   const int first = std::clamp(std::min(click.anchor, click.cursor), 0, length);
   const int end = std::clamp(std::max(click.anchor, click.cursor), 0, length);
-  const std::string text = utf8(click.text);
-  gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));
-  GtkTextIter anchor, cursor, begin, finish;
-  gtk_text_buffer_get_iter_at_offset(buffer, &anchor, std::clamp(click.anchor, 0, length));
-  gtk_text_buffer_get_iter_at_offset(buffer, &cursor, std::clamp(click.cursor, 0, length));
-  gtk_text_buffer_select_range(buffer, &cursor, &anchor);
   const int32_t live = rt_registry().count;
-  insert_tags(buffer, utf8(click.start_tag).c_str(), utf8(click.end_tag).c_str());
+  const std::string actual = click_in_buffer(buffer, click);
   const std::string what = "GTK: text " + units(click.text) + ", characters " +
                            std::to_string(first) + " to " + std::to_string(end) + ", tags " +
                            units(click.start_tag) + " and " + units(click.end_tag);
   expect_released(live, what);
-  gtk_text_buffer_get_bounds(buffer, &begin, &finish);
-  gchar* after = gtk_text_buffer_get_text(buffer, &begin, &finish, TRUE);
-  const std::string actual = after;
-  g_free(after);
   const std::string expected =
-      utf8(click.text.substr(0, first) + click.start_tag + click.text.substr(first, end - first) +
-           click.end_tag + click.text.substr(end));
+      utf8_of(click.text.substr(0, first) + click.start_tag +
+              click.text.substr(first, end - first) + click.end_tag + click.text.substr(end));
   if (actual != expected) fuzz_fail(what + ": expected " + expected + ", got " + actual);
 }
 

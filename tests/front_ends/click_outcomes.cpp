@@ -19,8 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/gtk/insert_tags.h"
-#include "fuzz/click_input.h"
+#include "fuzz/front_end_clicks.h"
 #include "runtime/strings/strings.h"
 
 namespace {
@@ -36,38 +35,11 @@ std::string codes(std::u32string_view text) {
   return out;
 }
 
-bool gtk_can_hold(const std::u32string& text) {
-  for (char32_t c : text) {
-    if (c == 0 || (c >= 0xd800 && c < 0xe000)) return false;
-  }
-  return true;
-}
-
-std::string utf8(const std::u32string& text) {
-  gchar* bytes = g_ucs4_to_utf8(reinterpret_cast<const gunichar*>(text.data()),
-                                static_cast<glong>(text.size()), nullptr, nullptr, nullptr);
-  std::string out = bytes;
-  g_free(bytes);
-  return out;
-}
-
-// The click on buffer, its selection's ends within the text as the buffer keeps them;
-// returns the whole text afterwards.
+// The whole text after the click in buffer.
 std::string outcome(GtkTextBuffer* buffer, const UnicodeClick& click) {
-  const std::string text = utf8(click.text);
-  gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));
-  const int length = static_cast<int>(click.text.size());
-  GtkTextIter anchor, cursor, begin, end;
-  gtk_text_buffer_get_iter_at_offset(buffer, &anchor, std::clamp(click.anchor, 0, length));
-  gtk_text_buffer_get_iter_at_offset(buffer, &cursor, std::clamp(click.cursor, 0, length));
-  gtk_text_buffer_select_range(buffer, &cursor, &anchor);
-  insert_tags(buffer, utf8(click.start_tag).c_str(), utf8(click.end_tag).c_str());
-  gtk_text_buffer_get_bounds(buffer, &begin, &end);
-  gchar* after = gtk_text_buffer_get_text(buffer, &begin, &end, TRUE);
-  gunichar* characters = g_utf8_to_ucs4_fast(after, -1, nullptr);
+  gunichar* characters = g_utf8_to_ucs4_fast(click_in_buffer(buffer, click).c_str(), -1, nullptr);
   std::string written = codes(reinterpret_cast<const char32_t*>(characters));
   g_free(characters);
-  g_free(after);
   return written;
 }
 

@@ -31,12 +31,6 @@ std::string hex_bytes(const std::string& bytes) {
   return out;
 }
 
-std::string code_points(const std::u32string& text) {
-  std::string out;
-  for (char32_t c : text) out += " " + std::to_string(static_cast<unsigned long>(c));
-  return out;
-}
-
 void RuntimeTest::expect_live(const std::vector<RtString>& released,
                               const std::vector<RtString>& added) const {
   std::vector<RtString> expected;

@@ -21,8 +21,6 @@ bool is_registered(RtString s);
 std::string cp932(const std::string& utf8);
 // "6162 8a4a" style rendering for failure messages.
 std::string hex_bytes(const std::string& bytes);
-// " 97 12354" style rendering of a text's code points, for failure messages.
-std::string code_points(const std::u32string& text);
 
 // Collects what the runtime sends to the debug channel between construction and take().
 class DebugChannelCapture {
