@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/web/page_controls.h"
+#include "app/web/insert_tags.h"
 #include "fuzz/front_end_clicks.h"
 #include "fuzz/fuzz_report.h"
 #include "fuzz/runtime_target.h"

@@ -20,11 +20,11 @@ int32_t byte_offset(const char* text, int32_t size, int32_t from, int32_t count)
 
 // The buffer and the tag fields' texts. GTK counts the selection in characters; the
 // command's strings count bytes.
-class BufferControls final : public TagControls {
+class EditControls final : public TagControls {
  public:
-  BufferControls(GtkTextBuffer* buffer, const char* start_tag, const char* end_tag)
+  EditControls(GtkTextBuffer* buffer, const char* start_tag, const char* end_tag)
       : buffer_(buffer), start_tag_(start_tag), end_tag_(end_tag) {}
-  ~BufferControls() { g_free(text_); }
+  ~EditControls() { g_free(text_); }
 
   RtWindow start_tag_field() override {
     start_tag_field_ = plat_text_window(start_tag_, std::strlen(start_tag_));
@@ -81,6 +81,6 @@ class BufferControls final : public TagControls {
 }  // namespace
 
 void insert_tags(GtkTextBuffer* buffer, const char* start_tag, const char* end_tag) {
-  BufferControls controls(buffer, start_tag, end_tag);
+  EditControls controls(buffer, start_tag, end_tag);
   insert_tags(controls);
 }

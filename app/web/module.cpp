@@ -9,7 +9,7 @@
 
 #include "app/core/stop_notice.h"
 #include "app/core/string_variables.h"
-#include "app/web/page_controls.h"
+#include "app/web/insert_tags.h"
 #include "runtime/strings/strings.h"
 
 namespace {

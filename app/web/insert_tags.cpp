@@ -1,4 +1,4 @@
-#include "app/web/page_controls.h"
+#include "app/web/insert_tags.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -53,9 +53,9 @@ std::u16string utf16_of_utf8(const char* text, size_t count) {
 
 // The page's texts in the runtime's units: the tags, and the text with the selection's
 // ends as byte positions of it. The replacement comes back as UTF-16.
-class PageControls final : public TagControls {
+class EditControls final : public TagControls {
  public:
-  PageControls(std::u16string_view text, size_t first, size_t end, std::u16string_view start_tag,
+  EditControls(std::u16string_view text, size_t first, size_t end, std::u16string_view start_tag,
                std::u16string_view end_tag, std::u16string& replacement)
       : replacement_(replacement) {
     append_utf8(start_tag, start_tag_);
@@ -95,7 +95,7 @@ class PageControls final : public TagControls {
 std::u16string insert_tags(std::u16string_view text, size_t first, size_t end,
                            std::u16string_view start_tag, std::u16string_view end_tag) {
   std::u16string replacement;
-  PageControls controls(text, first, end, start_tag, end_tag, replacement);
+  EditControls controls(text, first, end, start_tag, end_tag, replacement);
   insert_tags(controls);
   return replacement;
 }

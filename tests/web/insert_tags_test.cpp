@@ -1,13 +1,13 @@
 // The page's command on UTF-16 texts, built for the native tests: every unit outside the
 // selection stays, and the selected units come back exactly, lone surrogates and pairs
 // that a selection end splits included.
-#include "app/web/page_controls.h"
+#include "app/web/insert_tags.h"
 
 #include "tests/support/runtime_support.h"
 
 namespace {
 
-using PageControlsTest = RuntimeTest;
+using InsertTagsTest = RuntimeTest;
 
 std::string units(const std::u16string& text) {
   std::string out;
@@ -15,7 +15,7 @@ std::string units(const std::u16string& text) {
   return out;
 }
 
-TEST_F(PageControlsTest, GivesBackTheSelectedUnitsBetweenTheTags) {
+TEST_F(InsertTagsTest, GivesBackTheSelectedUnitsBetweenTheTags) {
   const char16_t high = 0xd83d, low = 0xde00;  // 😀 as a pair
   const struct {
     const char* name;
