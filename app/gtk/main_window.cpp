@@ -95,6 +95,17 @@ static void morvane_window_init(MorvaneWindow* self) {
   g_signal_connect_swapped(self->insert, "clicked", G_CALLBACK(on_insert_clicked), self);
 }
 
+GtkWindow* morvane_window_find() {
+  if (!gdk_display_get_default()) return nullptr;
+  GListModel* windows = gtk_window_get_toplevels();
+  for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
+    GtkWindow* window = GTK_WINDOW(g_list_model_get_item(windows, i));
+    g_object_unref(window);
+    if (MORVANE_IS_WINDOW(window)) return window;
+  }
+  return nullptr;
+}
+
 GtkWidget* morvane_window_new(GtkApplication* application) {
   return GTK_WIDGET(g_object_new(MORVANE_TYPE_WINDOW, "application", application, nullptr));
 }

@@ -11,6 +11,10 @@ G_DECLARE_FINAL_TYPE(MorvaneWindow, morvane_window,  // GCOVR_EXCL_BR_LINE
                      MORVANE, WINDOW, GtkApplicationWindow)
 G_END_DECLS
 
+// Returns the program's main window among the toplevels; null when there is none, as
+// before the display is opened or after the window is gone.
+GtkWindow* morvane_window_find();
+
 // Returns a new main window of application, captioned and sized as the layout says, with
 // its controls at their places; not yet shown. The application holds it.
 GtkWidget* morvane_window_new(GtkApplication* application);

@@ -16,19 +16,6 @@ void on_ok_clicked(GtkButton*, gpointer dialog) { gtk_window_destroy(GTK_WINDOW(
 
 void on_dialog_destroy(GtkWidget*, gpointer) { g_dismissed = true; }
 
-// The program's main window among the toplevels; null when there is none, as before the
-// display is opened.
-GtkWindow* find_main_window() {
-  if (!gdk_display_get_default()) return nullptr;
-  GListModel* windows = gtk_window_get_toplevels();
-  for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
-    GtkWindow* window = GTK_WINDOW(g_list_model_get_item(windows, i));
-    g_object_unref(window);
-    if (MORVANE_IS_WINDOW(window)) return window;
-  }
-  return nullptr;
-}
-
 // The dialog goes with its parent, so closing the main window dismisses it too.
 GtkWidget* make_dialog(GtkWindow* parent, const char* text) {
   GtkWidget* dialog = gtk_window_new();
@@ -60,7 +47,7 @@ GtkWidget* make_dialog(GtkWindow* parent, const char* text) {
 // has run out. Should its conversion fail, the English line, plain ASCII, is shown alone.
 void show_stop_dialog(const char* message) {
   static char text[kStopNoticeSize];
-  GtkWindow* main_window = find_main_window();
+  GtkWindow* main_window = morvane_window_find();
   if (!main_window) return;
   stop_notice_text(message, text, sizeof text);
   const std::string utf8 = utf8_of_cp932(text);

@@ -43,8 +43,8 @@
     if (stopped) return null;
     const within = (offset) => Math.max(0, Math.min(offset, text.length));
     const first = within(Math.min(anchor, cursor)), end = within(Math.max(anchor, cursor));
-    const texts = [text, startTag, endTag];
-    const [textAddress, startAddress, endAddress] = texts.map((part) => put(module, part));
+    const addresses = [text, startTag, endTag].map((part) => put(module, part));
+    const [textAddress, startAddress, endAddress] = addresses;
     try {
       module._morvane_insert_tags(textAddress, text.length, first, end, startAddress,
                                   startTag.length, endAddress, endTag.length);
@@ -56,7 +56,7 @@
       if (stop && stop.name === "ExitStatus") return null;
       throw stop;
     } finally {
-      if (!stopped) [textAddress, startAddress, endAddress].forEach((a) => module._free(a));
+      if (!stopped) addresses.forEach((address) => module._free(address));
     }
   }
 
